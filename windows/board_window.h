@@ -1,0 +1,148 @@
+// One board window. The red view and the blue view are two instances of
+// it, told apart only by their view table.
+#pragma once
+
+#include "board.h"
+#include "commitment.h"
+#include "elements.h"
+#include "move.h"
+#include "view_table.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <bitset>
+
+class QAction;
+class QLabel;
+class QPushButton;
+
+namespace vintrel {
+
+class ViewPair;
+
+using CellSet = std::bitset<CellCount>;
+
+// A window's game-state variables, named as the rules speak of them.
+struct WindowState {
+    Side Turn = Side::Red;
+    Cell DragFromCell = NoCell;
+    Cell LastFromCell = NoCell;
+    Cell LastToCell = NoCell;
+    Cell UndoFromCell = NoCell;
+    Cell UndoToCell = NoCell;
+    bool LastCapture = false;
+    CommitmentRecord com;
+    bool NoMenLeft = false;
+};
+
+class BoardWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    BoardWindow(const ViewTable& view, ViewPair& pair, const PictureFiles& pictures);
+
+    const ViewTable& view() const { return view_; }
+    const WindowState& state() const { return state_; }
+    CellBox& cell(Cell index) const { return *cells_[index]; }
+    Position position() const;
+    bool isLoaded() const { return loaded_; }
+    bool isDragging() const { return dragButton_ != Qt::NoButton; }
+
+    // Back to the state of a freshly created window, before its load.
+    void restoreCreationState();
+    void Form_Load();
+    void Form_Activate();
+
+    // After a red (H1) or blue (H3) move: does the moved man stand
+    // committed? The answer is kept here and marked in the other window.
+    void H1LegitCom();
+    void H3LegitCom();
+
+    CellSet hiddenCells() const;
+    void setHiddenCells(const CellSet& hidden);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    // What a take back restores besides the men.
+    struct CommitmentsBefore {
+        CommitmentRecord com;
+        CellSet markersInTwin;
+    };
+
+    void buildBoard();
+    void buildLines();
+    void buildPanels();
+    void buildButtons();
+    void buildCells();
+    void buildMenus();
+    void applyStacking();
+    QWidget* element(const QString& name) const;
+
+    void pbVint_MouseDown(Cell index, Qt::MouseButton button);
+    void pbVint_DragDrop(Cell target);
+    void startDrag(Cell from, Qt::MouseButton button);
+    void followDrag(QPoint globalPosition);
+    void finishDrag(QPoint globalPosition, Qt::MouseButton button);
+    void cancelDrag();
+    CellBox* cellAt(QPoint globalPosition) const;
+
+    void carryOut(Side mover, const DropDecision& decision);
+    void legitCom(Side mover, bool& committed, Cell& comCell);
+    void passTurn();
+    void endGame();
+
+    void cmdReset_Click();
+    void mnuUnmove_Click();
+    void otherViewItem_Click();
+    void mnuSwitch_Click();
+    void mnuRules_Click();
+    void cmdHideRules_Click();
+    void mnuabout_Click();
+    void cmdokabout_Click();
+    void cmdShowCom_Click();
+
+    BoardWindow& twin() const;
+    Picture pictureOf(Occupant occupant) const;
+    void setOccupant(Cell index, Occupant occupant);
+    void refreshCellFromTwin(Cell index);
+    void setFrameAndBackground(const QColor& frame, const QColor& background);
+    void showInfo(const char* message);
+    void setSwitchChecked(bool checked) const;
+    void setCellsEnabled(bool enabled);
+
+    const ViewTable& view_;
+    ViewPair& pair_;
+    const PictureFiles& pictures_;
+    WindowState state_;
+    CommitmentsBefore undoCommitments_;
+    bool loaded_ = false;
+    Qt::MouseButton dragButton_ = Qt::NoButton;
+
+    QWidget* board_ = nullptr;
+    std::array<CellBox*, CellCount> cells_{};
+    std::array<LineWidget*, 4> frame_{};
+    std::array<LineWidget*, 4> colourLines_{};
+    QList<QLabel*> background_;
+    QLabel* lblInfo_ = nullptr;
+    QLabel* lblRules_ = nullptr;
+    QLabel* lblOVER_ = nullptr;
+    QLabel* lblabout_ = nullptr;
+    QPushButton* cmdShowCom_ = nullptr;
+    QPushButton* cmdReset_ = nullptr;
+    QPushButton* cmdHideRules_ = nullptr;
+    QPushButton* cmdokabout_ = nullptr;
+    QLabel* dragImage_ = nullptr;
+
+    QAction* mnuReset_ = nullptr;
+    QAction* mnuUnmove_ = nullptr;
+    QAction* mnuExit_ = nullptr;
+    QAction* otherViewItem_ = nullptr;
+    QAction* mnuSwitch_ = nullptr;
+
+    friend class ViewPair;
+};
+
+}  // namespace vintrel

@@ -1,0 +1,67 @@
+// The pieces a board window is built of, beyond Qt's own labels and buttons.
+#pragma once
+
+#include "board.h"
+#include "pictures.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <optional>
+
+namespace vintrel {
+
+// One straight line, drawn by a transparent widget so that it takes its
+// place in the window's stacking order among the labels.
+class LineWidget : public QWidget {
+public:
+    LineWidget(QWidget* board, const QLineF& line, int widthInPixels);
+    void setColour(const QColor& colour);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QLineF line_;  // in this widget's own coordinates
+    int width_;
+    QColor colour_ = Qt::black;
+};
+
+// A diamond of the board: a 25 x 25 box that shows its picture unscaled
+// and carries the tag of what stands on it. Mouse events go to the window,
+// which owns the drag.
+class CellBox : public QWidget {
+    Q_OBJECT
+public:
+    CellBox(QWidget* board, Cell index);
+
+    Cell index() const { return index_; }
+    const QString& tag() const { return tag_; }
+    Occupant occupant() const;
+    std::optional<Picture> picture() const { return picture_; }
+    const QPixmap& pixmap() const { return pixmap_; }
+
+    void setTag(Occupant occupant);
+    // Reads the file only when the cell changes its picture.
+    void setPicture(Picture picture, const PictureFiles& files);
+    void clear();
+
+signals:
+    void pressed(vintrel::Cell index, Qt::MouseButton button);
+    void moved(QPoint globalPosition);
+    void released(QPoint globalPosition, Qt::MouseButton button);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Cell index_;
+    QString tag_;
+    std::optional<Picture> picture_;
+    QPixmap pixmap_;
+};
+
+}  // namespace vintrel
