@@ -51,6 +51,7 @@ BoardWindow::BoardWindow(const ViewTable& view, ViewPair& pair, const PictureFil
     buildMenus();
     // The board keeps its drawing at any window size, so the window offers none.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
     restoreCreationState();
 }
 

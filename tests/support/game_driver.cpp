@@ -1,0 +1,123 @@
+#include "game_driver.h"
+
+#include <QMenuBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace vintrel::testing {
+
+const PictureFiles& SourcePictures() {
+    static const PictureFiles files = [] {
+        const PictureSearch search = PictureFiles::locate({QStringLiteral(VINTREL_ASSETS_DIR)});
+        if (!search.files) qFatal("%s", qPrintable(search.error));
+        return *search.files;
+    }();
+    return files;
+}
+
+GameDriver::GameDriver() : views_(std::make_unique<ViewPair>(SourcePictures())) { views_->start(); }
+
+GameDriver::~GameDriver() = default;
+
+BoardWindow& GameDriver::shown() {
+    BoardWindow* window = views_->shown();
+    if (!window) throw std::runtime_error("no window is shown");
+    return *window;
+}
+
+void GameDriver::drag(Cell from, Cell to, Qt::MouseButton button) {
+    BoardWindow& window = shown();
+    dragToPoint(from, window.cell(to).geometry().center(), button);
+}
+
+void GameDriver::dragToPoint(Cell from, QPoint boardPoint, Qt::MouseButton button) {
+    BoardWindow& window = shown();
+    CellBox& source = window.cell(from);
+    QWidget* board = source.parentWidget();
+    const QPoint start = source.rect().center();
+    const QPoint end = source.mapFrom(board, boardPoint);
+    QTest::mousePress(&source, button, {}, start);
+    if (!window.isDragging()) {
+        QTest::mouseRelease(&source, button, {}, start);
+        return;
+    }
+    QTest::mouseMove(&source, (start + end) / 2);
+    QTest::mouseMove(&source, end);
+    QTest::mouseRelease(&source, button, {}, end);
+}
+
+void GameDriver::click(Cell cell, Qt::MouseButton button) {
+    QTest::mouseClick(&shown().cell(cell), button);
+}
+
+void GameDriver::play(const std::string& moves) {
+    std::istringstream words(moves);
+    std::string move;
+    while (words >> move) {
+        const auto dash = move.find('-');
+        drag(Cell(std::stoi(move.substr(0, dash))), Cell(std::stoi(move.substr(dash + 1))));
+    }
+}
+
+QAction& GameDriver::action(BoardWindow& window, const char* name) {
+    auto* found = window.menuBar()->findChild<QAction*>(QLatin1String(name));
+    if (!found) throw std::runtime_error(std::string("no menu item ") + name);
+    return *found;
+}
+
+void GameDriver::trigger(const char* actionName) {
+    QAction& item = action(actionName);
+    // A disabled item cannot be chosen; a player's click does nothing.
+    if (item.isEnabled()) item.trigger();
+}
+
+void GameDriver::clickButton(const char* buttonName) {
+    QPushButton& target = button(shown(), buttonName);
+    QTest::mouseClick(&target, Qt::LeftButton);
+}
+
+QLabel& GameDriver::label(BoardWindow& window, const char* name) {
+    auto* found = window.findChild<QLabel*>(QLatin1String(name));
+    if (!found) throw std::runtime_error(std::string("no label ") + name);
+    return *found;
+}
+
+QPushButton& GameDriver::button(BoardWindow& window, const char* name) {
+    auto* found = window.findChild<QPushButton*>(QLatin1String(name));
+    if (!found) throw std::runtime_error(std::string("no button ") + name);
+    return *found;
+}
+
+QString GameDriver::message() {
+    QLabel& info = label(shown(), "lblInfo");
+    return info.isHidden() ? QString() : info.text();
+}
+
+void GameDriver::arrange(const Position& position, Side toMove) {
+    for (BoardWindow* window : {&red(), &blue()}) {
+        const ViewTable& view = window->view();
+        for (Cell i = 0; i < CellCount; ++i) {
+            const Occupant occupant = position[i];
+            window->cell(i).setTag(occupant);
+            window->cell(i).setPicture(occupant == Occupant::RedMan    ? view.redMan
+                                       : occupant == Occupant::BlueMan ? view.blueMan
+                                                                       : Picture::Blank,
+                                       SourcePictures());
+        }
+    }
+    views_->setSharedTurnRecord(toMove);
+    shown().Form_Activate();
+}
+
+Position PositionWith(std::initializer_list<Cell> red, std::initializer_list<Cell> blue) {
+    Position position{};
+    position.fill(Occupant::Empty);
+    for (Cell cell : red) position[cell] = Occupant::RedMan;
+    for (Cell cell : blue) position[cell] = Occupant::BlueMan;
+    return position;
+}
+
+}  // namespace vintrel::testing

@@ -1,0 +1,72 @@
+// Plays the game through its windows the way a player does: mouse presses,
+// drags and releases on the cells, menu items and buttons.
+#pragma once
+
+#include "board.h"
+#include "board_window.h"
+#include "pictures.h"
+#include "view_pair.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+
+#include <memory>
+#include <string>
+
+namespace vintrel::testing {
+
+// The nine pictures of the source tree.
+const PictureFiles& SourcePictures();
+
+class GameDriver {
+public:
+    GameDriver();
+    ~GameDriver();
+
+    ViewPair& views() { return *views_; }
+    BoardWindow& red() { return views_->red(); }
+    BoardWindow& blue() { return views_->blue(); }
+    // The window on screen; fails the test if there is none.
+    BoardWindow& shown();
+
+    // Presses the man on `from` in the shown window, drags him and lets go
+    // over cell `to`. Under the mouse grab every event goes to the pressed
+    // cell, as on a real screen.
+    void drag(Cell from, Cell to, Qt::MouseButton button = Qt::LeftButton);
+    // The same, letting go at a point of the shown window's client area.
+    void dragToPoint(Cell from, QPoint boardPoint, Qt::MouseButton button = Qt::LeftButton);
+    // Press and release on one cell.
+    void click(Cell cell, Qt::MouseButton button = Qt::LeftButton);
+    // A sequence of drags in the shown window, e.g. "61-43 16-34".
+    void play(const std::string& moves);
+
+    // Menu items and buttons of the shown window, by name.
+    QAction& action(const char* name) { return action(shown(), name); }
+    static QAction& action(BoardWindow& window, const char* name);
+    void trigger(const char* actionName);
+    void clickButton(const char* buttonName);
+    static QLabel& label(BoardWindow& window, const char* name);
+    static QPushButton& button(BoardWindow& window, const char* name);
+    static bool isShown(QWidget& widget) { return !widget.isHidden(); }
+
+    // What a player sees in the shown window's message label, or "" when
+    // it is hidden.
+    QString message();
+
+    // Sets tags and pictures of both views' cells directly, to reach a
+    // position quickly, with `toMove` to move; the shown window then
+    // activates as on a switch, taking the turn over.
+    void arrange(const Position& position, Side toMove = Side::Red);
+
+    // The game as the window's cells hold it, e.g. for comparing views.
+    static Position positionOf(const BoardWindow& window) { return window.position(); }
+
+private:
+    std::unique_ptr<ViewPair> views_;
+};
+
+// A position from a list of red and of blue cells.
+Position PositionWith(std::initializer_list<Cell> red, std::initializer_list<Cell> blue);
+
+}  // namespace vintrel::testing
