@@ -112,12 +112,4 @@ void GameDriver::arrange(const Position& position, Side toMove) {
     shown().Form_Activate();
 }
 
-Position PositionWith(std::initializer_list<Cell> red, std::initializer_list<Cell> blue) {
-    Position position{};
-    position.fill(Occupant::Empty);
-    for (Cell cell : red) position[cell] = Occupant::RedMan;
-    for (Cell cell : blue) position[cell] = Occupant::BlueMan;
-    return position;
-}
-
 }  // namespace vintrel::testing

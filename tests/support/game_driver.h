@@ -5,6 +5,7 @@
 #include "board.h"
 #include "board_window.h"
 #include "pictures.h"
+#include "rules_support.h"
 #include "view_pair.h"
 
 #include <QAction>
@@ -65,8 +66,5 @@ public:
 private:
     std::unique_ptr<ViewPair> views_;
 };
-
-// A position from a list of red and of blue cells.
-Position PositionWith(std::initializer_list<Cell> red, std::initializer_list<Cell> blue);
 
 }  // namespace vintrel::testing
