@@ -21,6 +21,11 @@ QString ArrayName(const char* name, int index) {
 
 QFont FontOf(const FontSpec& spec) {
     QFont font(QString::fromLatin1(spec.family));
+    // Where the named face is missing, the system's stand-in is wider and
+    // "GAME OVER!!" would wrap onto a line its label has no room for; the
+    // faces of Arial's measure keep every caption whole.
+    font.setFamilies({QString::fromLatin1(spec.family), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans")});
     font.setPointSizeF(spec.points);
     font.setBold(spec.bold);
     return font;
@@ -172,9 +177,9 @@ void BoardWindow::buildMenus() {
         return menu;
     };
     QMenu* options = addMenu("mnuOptions", "&Options");
-    mnuReset_ = addItem(options, "mnuReset", view_.resetItemText, &BoardWindow::cmdReset_Click);
+    addItem(options, "mnuReset", view_.resetItemText, &BoardWindow::cmdReset_Click);
     mnuUnmove_ = addItem(options, "mnuUnmove", "&Take Back Last Move", &BoardWindow::mnuUnmove_Click);
-    mnuExit_ = addItem(options, "mnuExit", "E&xit", [this] { pair_.unload(); });
+    addItem(options, "mnuExit", "E&xit", [this] { pair_.unload(); });
     QMenu* viewMenu = addMenu("mnuView", "&View");
     otherViewItem_ = addItem(viewMenu, view_.otherViewItem.name, view_.otherViewItem.text,
                              &BoardWindow::otherViewItem_Click);
@@ -296,7 +301,8 @@ void BoardWindow::hideEvent(QHideEvent* event) {
 // -------------------------------------------------------------- the mouse
 
 void BoardWindow::pbVint_MouseDown(Cell index, Qt::MouseButton button) {
-    if (isDragging()) return;
+    // A press that reaches the view not on screen is no player's.
+    if (isDragging() || !isVisible()) return;
     for (QWidget* item : std::initializer_list<QWidget*>{
              lblInfo_, lblOVER_, cmdReset_, cmdShowCom_, cmdHideRules_, lblRules_})
         item->hide();
@@ -431,6 +437,9 @@ void BoardWindow::cmdReset_Click() {
 
 void BoardWindow::mnuUnmove_Click() {
     if (!IsOnBoard(state_.UndoFromCell) || !IsOnBoard(state_.UndoToCell)) return;
+    // A man held meanwhile belongs to the side whose turn the take back
+    // ends: he must not land.
+    cancelDrag();
     const Side mover = state_.Turn == Side::Blue ? Side::Red : Side::Blue;
     setOccupant(state_.UndoFromCell, ManOf(mover));
     setOccupant(state_.UndoToCell, state_.LastCapture ? ManOf(Opponent(mover)) : Occupant::Empty);

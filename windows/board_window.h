@@ -136,13 +136,10 @@ private:
     QPushButton* cmdokabout_ = nullptr;
     QLabel* dragImage_ = nullptr;
 
-    QAction* mnuReset_ = nullptr;
     QAction* mnuUnmove_ = nullptr;
-    QAction* mnuExit_ = nullptr;
     QAction* otherViewItem_ = nullptr;
     QAction* mnuSwitch_ = nullptr;
 
-    friend class ViewPair;
 };
 
 }  // namespace vintrel

@@ -24,6 +24,8 @@ protected:
 private:
     QLineF line_;  // in this widget's own coordinates
     int width_;
+    QList<QPoint> hairPixels_;  // a hair line's pixels, top row first, once painted
+    QPixmap end_;               // a thick line's round end, in its colour
     QColor colour_ = Qt::black;
 };
 
@@ -41,6 +43,7 @@ public:
     std::optional<Picture> picture() const { return picture_; }
     const QPixmap& pixmap() const { return pixmap_; }
 
+    // Also names the cell for screen readers: "cell 61, red man".
     void setTag(Occupant occupant);
     // Reads the file only when the cell changes its picture.
     void setPicture(Picture picture, const PictureFiles& files);
@@ -53,6 +56,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -61,7 +65,9 @@ private:
     Cell index_;
     QString tag_;
     std::optional<Picture> picture_;
-    QPixmap pixmap_;
+    QPixmap pixmap_;  // as read from the file
+    QPixmap face_;    // as painted: clipped to the diamond, on the base colour;
+                      // made at the first paint after a change
 };
 
 }  // namespace vintrel

@@ -77,8 +77,12 @@ const char* FileNameOf(Picture picture) { return FileNames[static_cast<std::size
 
 QStringList PictureFiles::searchFolders() {
     const QString programFolder = QCoreApplication::applicationDirPath();
-    return {QDir::currentPath(), programFolder,
-            QDir::cleanPath(programFolder + QStringLiteral("/../share/vintrel"))};
+    QStringList folders = {QDir::currentPath(), programFolder,
+                           QDir::cleanPath(programFolder + QStringLiteral("/../share/vintrel"))};
+    // Started from its own folder, the program would look there twice and
+    // report every missing picture twice over.
+    folders.removeDuplicates();
+    return folders;
 }
 
 PictureSearch PictureFiles::locate(const QStringList& folders) {

@@ -1,0 +1,198 @@
+#!/usr/bin/env bash
+# The real program on a real X display, driven by the real pointer and
+# keyboard: the red view opens at its size with the starting position on
+# every diamond, two moves dragged with the mouse hand the board from view
+# to view, the menus open from their mnemonics, the rules panel appears in
+# its place, and "E&xit" ends the program with status 0.
+#
+# usage: real_window_test.sh PROGRAM PICTURE_FOLDER SCREEN_CELLS
+set -euo pipefail
+PROGRAM=$(readlink -f "$1") PICTURES=$(readlink -f "$2") SCREEN_CELLS=$(readlink -f "$3")
+# shellcheck source=xvfb_session.sh
+source "$(dirname "$0")/xvfb_session.sh"
+
+CLIENT_WIDTH=792 CLIENT_HEIGHT=554
+ORIGIN_X='' ORIGIN_Y=''
+
+# layout "RED CELLS" "BLUE CELLS": one character per cell, as screen_cells
+# reads it.
+layout() {
+    local -a diamonds
+    local i
+    for ((i = 0; i < 100; i++)); do diamonds[i]=.; done
+    for i in $1; do diamonds[i]=r; done
+    for i in $2; do diamonds[i]=b; done
+    printf '%s' "${diamonds[@]}"
+}
+
+# The centre of cell CELL's box on screen; the blue view draws cell i where
+# the red view draws 99 - i.
+cell_centre() {
+    local view=$1 cell=$2
+    [[ $view == blue ]] && cell=$((99 - cell))
+    local row=$((cell / 10)) column=$((cell % 10))
+    echo $((ORIGIN_X + (1440 + 360 * (row + column)) / 15 + 12)) \
+        $((ORIGIN_Y + (3960 + 360 * (row - column)) / 15 + 12))
+}
+
+board_shown() {
+    local view=$1 cells=$2 shot=$3
+    screenshot "$shot"
+    "$SCREEN_CELLS" cells "$WORK/$shot.png" "$view" "$cells" "$PICTURES" "$ORIGIN_X" "$ORIGIN_Y" \
+        >"$WORK/$shot.txt"
+}
+
+# Painting follows mapping by a moment, so the screen is read until it
+# shows the position or ten seconds have passed.
+expect_board() {
+    local view=$1 cells=$2 shot=$3
+    if ! await 10 "the $view view to show the position" board_shown "$view" "$cells" "$shot"; then
+        cat "$WORK/$shot.txt" >&2
+        fail "the $view view does not show the position (see $WORK/$shot.png)"
+    fi
+    say "all 100 diamonds of the $view view show their pictures"
+}
+
+board_found() {
+    screenshot opening
+    "$SCREEN_CELLS" find "$WORK/opening.png" red "$1" "$PICTURES" >"$WORK/opening.txt"
+}
+
+# With no window manager there is no frame: the X window is the Qt window
+# itself, the menu bar across its top and the board's client area filling
+# the rest, so the client area's origin is the window's lower-left corner
+# raised by its height. Searching the screenshot for the starting position
+# finds the board independently; both must agree.
+check_client_area() {
+    local window=$1 cells=$2 x y width height
+    read -r x y width height <<<"$(window_geometry "$window")"
+    say "red view at $x,$y, $width x $height"
+    ((width == CLIENT_WIDTH)) || fail "the window is $width pixels wide, not $CLIENT_WIDTH"
+    local menu=$((height - CLIENT_HEIGHT))
+    ((menu >= 10 && menu <= 80)) || fail "$menu pixels above the client area cannot be the menu bar"
+    xprop -id "$window" WM_NORMAL_HINTS >"$WORK/size-hints.txt"
+    if ! grep -q "minimum size: $width by $height" "$WORK/size-hints.txt" ||
+        ! grep -q "maximum size: $width by $height" "$WORK/size-hints.txt"; then
+        fail "the window's size is not fixed: $(cat "$WORK/size-hints.txt")"
+    fi
+    await 10 "the board to appear" board_found "$cells" ||
+        fail "the starting position is nowhere on the screen: $(cat "$WORK/opening.txt")"
+    local found
+    found=$(cat "$WORK/opening.txt")
+    [[ $found == "$x $((y + menu))" ]] ||
+        fail "the board stands at $found, not below a ${menu}-pixel menu bar at $x,$((y + menu))"
+    ORIGIN_X=$x ORIGIN_Y=$((y + menu))
+    say "client area $CLIENT_WIDTH x $CLIENT_HEIGHT at $ORIGIN_X,$ORIGIN_Y below the menu bar"
+}
+
+# Presses the man on FROM with the real pointer, carries him over in a few
+# steps and lets go over TO.
+drag() {
+    local view=$1 from=$2 to=$3 x1 y1 x2 y2 step
+    read -r x1 y1 <<<"$(cell_centre "$view" "$from")"
+    read -r x2 y2 <<<"$(cell_centre "$view" "$to")"
+    local -a moves=(mousemove "$x1" "$y1" mousedown 1)
+    for step in 1 2 3 4; do
+        moves+=(mousemove $((x1 + (x2 - x1) * step / 5)) $((y1 + (y2 - y1) * step / 5)))
+    done
+    moves+=(mousemove "$x2" "$y2" mouseup 1)
+    xdotool "${moves[@]}"
+    say "dragged $from to $to in the $view view"
+}
+
+# expect_handover FROM_ID TITLE: the window TITLE comes up in the place of
+# FROM_ID, which is unmapped; prints the new window's id.
+expect_handover() {
+    local from=$1 title=$2 to
+    to=$(await_window "$title")
+    await 10 "the other view to be unmapped" is_unmapped "$from" ||
+        fail "window $from stays mapped beside \"$title\""
+    local before after
+    before=$(window_geometry "$from")
+    after=$(window_geometry "$to")
+    [[ $before == "$after" ]] || fail "\"$title\" opened at $after, not in its twin's place $before"
+    echo "$to"
+}
+
+# The popup menu of the program on screen, if any: a window of its own that
+# bypasses window management. Its declared window type cannot tell it: late
+# in a run Qt has declared a menu a normal window.
+open_popup() {
+    local window
+    for window in $(xdotool search --onlyvisible --pid "$PROGRAM_PID" 2>/dev/null); do
+        xwininfo -id "$window" | grep -q 'Override Redirect State: yes' && echo "$window"
+    done
+    return 0
+}
+
+popup_open() { [[ -n $(open_popup) ]]; }
+popup_closed() { [[ -z $(open_popup) ]]; }
+
+# open_menu KEY NAME: Alt+KEY opens the menu hanging from the bar's lower
+# edge; Escape closes it again. Prints the menu's left edge.
+open_menu() {
+    local key=$1 name=$2 popup x y width height
+    xdotool key "alt+$key"
+    await 10 "the $name menu" popup_open || fail "Alt+$key opened no menu"
+    popup=$(open_popup)
+    read -r x y width height <<<"$(window_geometry "$popup")"
+    ((y == ORIGIN_Y)) || fail "the $name menu hangs at y=$y, not from the menu bar's edge at $ORIGIN_Y"
+    xdotool key Escape
+    await 10 "the $name menu to close" popup_closed || fail "Escape left the $name menu open"
+    say "Alt+$key opened the $name menu at x=$x; Escape closed it"
+    echo "$x"
+}
+
+rules_panel_shown() {
+    screenshot "$1"
+    "$SCREEN_CELLS" panel "$WORK/$1.png" "$ORIGIN_X" "$ORIGIN_Y" 568 48 212 477 255 255 0 \
+        >"$WORK/$1.txt"
+}
+
+check_menus() {
+    local options view help
+    options=$(open_menu o Options)
+    view=$(open_menu v View)
+    help=$(open_menu h Help)
+    ((options < view && view < help)) ||
+        fail "the menus opened at x=$options, $view, $help, not in the bar's order"
+    ! rules_panel_shown before-rules || fail "the rules panel shows before it was asked for"
+    xdotool key alt+u
+    await 10 "the rules panel" rules_panel_shown rules ||
+        fail "Alt+U showed no rules panel in its place: $(cat "$WORK/rules.txt")"
+    say "Alt+U: $(cat "$WORK/rules.txt")"
+}
+
+main() {
+    session_begin real_window_test
+    start_xvfb
+    mkdir "$WORK/elsewhere"
+    start_program "$PROGRAM" "$WORK/elsewhere"
+
+    local red_men="60 70 80 90 61 71 72 81 82 83 91 92 93"
+    local blue_men="7 8 9 6 17 16 18 19 27 28 29 38 39"
+    local red blue
+    red=$(await_window "VINTREL RED VIEW")
+    check_client_area "$red" "$(layout "$red_men" "$blue_men")"
+    expect_board red "$(layout "$red_men" "$blue_men")" opening
+
+    drag red 61 41
+    red_men="60 70 80 90 41 71 72 81 82 83 91 92 93"
+    blue=$(expect_handover "$red" "VINTREL BLUE VIEW")
+    expect_board blue "$(layout "$red_men" "$blue_men")" after-red-move
+
+    drag blue 16 5
+    blue_men="7 8 9 6 17 5 18 19 27 28 29 38 39"
+    expect_handover "$blue" "VINTREL RED VIEW" >/dev/null
+    expect_board red "$(layout "$red_men" "$blue_men")" after-blue-move
+
+    check_menus
+    xdotool key alt+o
+    await 10 "the Options menu" popup_open || fail "Alt+O opened no menu"
+    xdotool key x
+    await_program_exit 10
+    ((PROGRAM_STATUS == 0)) || fail "E&xit ended the program with status $PROGRAM_STATUS"
+    say "passed"
+}
+
+main
