@@ -1,0 +1,359 @@
+// How fast the game starts, answers a move and switches views, and whether
+// it keeps still while it waits. Figures are medians and 99th percentiles
+// of many samples, reported as counters; nothing here passes or fails.
+#include "board_window.h"
+#include "cold_start.h"
+#include "move.h"
+#include "range.h"
+#include "samples.h"
+#include "view_pair.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QEventLoop>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <random>
+
+namespace vintrel::bench {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// How many samples each in-game benchmark takes; a profiler run wants fewer.
+int Samples() {
+    const int fromEnvironment = qEnvironmentVariableIntValue("VINTREL_BENCH_SAMPLES");
+    return fromEnvironment > 0 ? fromEnvironment : 2000;
+}
+
+double ThreadCpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
+// Wall time is what a player waits; the CPU time of the one thread that
+// does all the work shows the same figure with the other loads of a busy
+// machine taken out.
+class Stopwatch {
+public:
+    Stopwatch() : wallStart_(Clock::now()), cpuStart_(ThreadCpuSeconds()) {}
+
+    void stop(benchmark::State& state) {
+        wall.push_back(std::chrono::duration<double>(Clock::now() - wallStart_).count());
+        cpu.push_back(ThreadCpuSeconds() - cpuStart_);
+        state.SetIterationTime(wall.back());
+    }
+    void restart() {
+        wallStart_ = Clock::now();
+        cpuStart_ = ThreadCpuSeconds();
+    }
+
+    void report(benchmark::State& state) const {
+        state.counters["median_ms"] = Median(wall) * 1e3;
+        state.counters["p99_ms"] = Percentile(wall, 99) * 1e3;
+        state.counters["cpu_median_ms"] = Median(cpu) * 1e3;
+        state.counters["cpu_p99_ms"] = Percentile(cpu, 99) * 1e3;
+    }
+
+    std::vector<double> wall, cpu;
+
+private:
+    Clock::time_point wallStart_;
+    double cpuStart_;
+};
+
+const PictureFiles& SourcePictures() {
+    static const PictureFiles files = [] {
+        const PictureSearch search = PictureFiles::locate({QStringLiteral(VINTREL_ASSETS_DIR)});
+        if (!search.files) qFatal("%s", qPrintable(search.error));
+        return *search.files;
+    }();
+    return files;
+}
+
+// ------------------------------------------------------------- cold start
+
+// Both programs run alternately, each first every other time, so that a
+// burst of load elsewhere on the machine hurts neither more than the other.
+void BM_ColdStart(benchmark::State& state, const char* platform) {
+    if (std::string_view(platform) == "xcb" && qEnvironmentVariableIsEmpty("DISPLAY")) {
+        state.SkipWithError("no X display: run under xvfb-run");
+        return;
+    }
+    std::vector<double> game, bare, gameToMain, bareToMain;
+    std::vector<double> gameKb, bareKb;
+    for (auto _ : state) {
+        const bool gameFirst = game.size() % 2 == 0;
+        ColdStart first = RunColdStart(gameFirst ? COLD_START_VINTREL : COLD_START_BARE, platform);
+        ColdStart second = RunColdStart(gameFirst ? COLD_START_BARE : COLD_START_VINTREL, platform);
+        const ColdStart& g = gameFirst ? first : second;
+        const ColdStart& b = gameFirst ? second : first;
+        if (!g.ok || !b.ok) {
+            state.SkipWithError("a cold-start program failed");
+            break;
+        }
+        game.push_back(g.wallSeconds);
+        bare.push_back(b.wallSeconds);
+        gameToMain.push_back(g.toMainSeconds);
+        bareToMain.push_back(b.toMainSeconds);
+        gameKb.push_back(double(g.peakResidentKb));
+        bareKb.push_back(double(b.peakResidentKb));
+        state.SetIterationTime(g.wallSeconds);
+    }
+    if (game.empty()) return;
+    state.counters["game_ms"] = Median(game) * 1e3;
+    state.counters["bare_ms"] = Median(bare) * 1e3;
+    state.counters["ratio"] = Median(game) / Median(bare);
+    state.counters["game_to_main_ms"] = Median(gameToMain) * 1e3;
+    state.counters["bare_to_main_ms"] = Median(bareToMain) * 1e3;
+    state.counters["game_rss_kB"] = Median(gameKb);
+    state.counters["bare_rss_kB"] = Median(bareKb);
+    state.counters["rss_ratio"] = Median(gameKb) / Median(bareKb);
+}
+BENCHMARK_CAPTURE(BM_ColdStart, offscreen, "offscreen")->Iterations(30)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ColdStart, xcb, "xcb")->Iterations(30)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// ---------------------------------------------------------- in the game
+
+// Counts the frames painted on the boards of both views.
+class FrameCounter : public QObject {
+public:
+    int frames = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++frames;
+        return false;
+    }
+};
+
+// A game in the two views, driven by the same events a player's mouse and
+// menu clicks make.
+class Game {
+public:
+    Game() : views_(SourcePictures()) {
+        for (BoardWindow* window : {&views_.red(), &views_.blue()})
+            window->centralWidget()->installEventFilter(&frames_);
+        views_.start();
+        settle();
+    }
+
+    ViewPair& views() { return views_; }
+    BoardWindow& shown() { return *views_.shown(); }
+
+    // Lets the event loop do all it has been asked to, drawing included.
+    static void settle() { QCoreApplication::processEvents(); }
+
+    // Ends the frame the last action asked for: the event loop paints what
+    // the action made dirty. Says whether a board was painted at all.
+    bool finishFrame() {
+        const int before = frames_.frames;
+        settle();
+        return frames_.frames != before;
+    }
+
+    // A move of the side to move that the rules let stand and that does not
+    // end the game; a new game when there is none.
+    std::pair<Cell, Cell> someMove() {
+        for (;;) {
+            const std::vector<std::pair<Cell, Cell>> moves = standingMoves();
+            if (!moves.empty())
+                return moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(random_)];
+            action("mnuReset").trigger();
+            settle();
+        }
+    }
+
+    // Picks the man on `from` up and carries him over `to`; the release is
+    // left to the caller, so that it can time it.
+    CellBox& pickUp(Cell from, Cell to, QPoint& releaseAt) {
+        BoardWindow& window = shown();
+        CellBox& source = window.cell(from);
+        releaseAt = source.mapFrom(source.parentWidget(), window.cell(to).geometry().center());
+        QTest::mousePress(&source, Qt::LeftButton, {}, source.rect().center());
+        QTest::mouseMove(&source, releaseAt);
+        return source;
+    }
+
+    void play(std::pair<Cell, Cell> move) {
+        QPoint releaseAt;
+        CellBox& source = pickUp(move.first, move.second, releaseAt);
+        QTest::mouseRelease(&source, Qt::LeftButton, {}, releaseAt);
+        settle();
+    }
+
+    // The timed parts of the benchmarks, kept out of line so that a
+    // profiler can count them alone, e.g.
+    //   valgrind --tool=callgrind --toggle-collect='*Game::timed*'
+    [[gnu::noinline]] bool timedRelease(CellBox& source, QPoint releaseAt) {
+        QTest::mouseRelease(&source, Qt::LeftButton, {}, releaseAt);
+        return finishFrame();
+    }
+    [[gnu::noinline]] bool timedTrigger(QAction& item) {
+        item.trigger();
+        return finishFrame();
+    }
+
+    QAction& action(const char* name) {
+        return *shown().menuBar()->findChild<QAction*>(QLatin1String(name));
+    }
+
+private:
+    std::vector<std::pair<Cell, Cell>> standingMoves() {
+        BoardWindow& window = shown();
+        const Side mover = views_.sharedTurnRecord();
+        const Position position = window.position();
+        std::vector<std::pair<Cell, Cell>> moves;
+        for (Cell from = 0; from < CellCount; ++from) {
+            if (position[from] != ManOf(mover)) continue;
+            for (Cell to : RangeOf(mover, from))
+                if (DecideDrop(position, mover, window.state().com, from, to).outcome == DropOutcome::Moved)
+                    moves.emplace_back(from, to);
+        }
+        return moves;
+    }
+
+    FrameCounter frames_;
+    ViewPair views_;
+    std::mt19937 random_{20240611};
+};
+
+// From the release of the mouse over the target cell to the end of the
+// first frame of the other view: the drop, the rules, the other view's
+// refresh and its painting.
+void BM_SwitchingMove(benchmark::State& state) {
+    Game game;
+    Stopwatch watch;
+    for (auto _ : state) {
+        const auto move = game.someMove();
+        QPoint releaseAt;
+        CellBox& source = game.pickUp(move.first, move.second, releaseAt);
+        BoardWindow& before = game.shown();
+        watch.restart();
+        const bool painted = game.timedRelease(source, releaseAt);
+        watch.stop(state);
+        if (!painted || &game.shown() == &before) {
+            state.SkipWithError("the move did not bring up the other view");
+            break;
+        }
+    }
+    watch.report(state);
+}
+BENCHMARK(BM_SwitchingMove)->Iterations(Samples())->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// From choosing "&Blue View" or "&Red View" to the end of the other view's
+// first frame, a few moves into a game.
+void BM_MenuSwitch(benchmark::State& state) {
+    Game game;
+    for (int i = 0; i < 6; ++i) game.play(game.someMove());
+    Stopwatch watch;
+    for (auto _ : state) {
+        QAction& item = game.action(&game.shown() == &game.views().red() ? "mnuBlue" : "mnuRed");
+        watch.restart();
+        const bool painted = game.timedTrigger(item);
+        watch.stop(state);
+        if (!painted) {
+            state.SkipWithError("the other view was not painted");
+            break;
+        }
+    }
+    watch.report(state);
+}
+BENCHMARK(BM_MenuSwitch)->Iterations(Samples())->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// From choosing "&Take Back Last Move" to the end of the frame that shows
+// the man back on his diamond. Switching is off, as a take back needs.
+void BM_TakeBack(benchmark::State& state) {
+    Game game;
+    game.action("mnuSwitch").trigger();
+    Stopwatch watch;
+    for (auto _ : state) {
+        game.play(game.someMove());
+        QAction& takeBack = game.action("mnuUnmove");
+        watch.restart();
+        const bool painted = game.timedTrigger(takeBack);
+        watch.stop(state);
+        if (!painted) {
+            state.SkipWithError("the take back was not painted");
+            break;
+        }
+    }
+    watch.report(state);
+}
+BENCHMARK(BM_TakeBack)->Iterations(Samples())->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// ------------------------------------------------------------------ idle
+
+// Counts everything that reaches the program while it waits for a player.
+class IdleWatch : public QObject {
+public:
+    int events = 0;
+    int timerEvents = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        ++events;
+        if (event->type() == QEvent::Timer) ++timerEvents;
+        return false;
+    }
+};
+
+// One second of waiting after start-up. The watch's own one-second timer
+// accounts for one wake-up and one timer event.
+void BM_IdleSecond(benchmark::State& state) {
+    Game game;
+    QEventLoop settling;
+    QTimer::singleShot(200, &settling, &QEventLoop::quit);
+    settling.exec();
+    IdleWatch watch;
+    int wakeUps = 0;
+    auto* dispatcher = QAbstractEventDispatcher::instance();
+    QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, &watch, [&wakeUps] { ++wakeUps; });
+    for (auto _ : state) {
+        qApp->installEventFilter(&watch);
+        QEventLoop idle;
+        QTimer::singleShot(1000, &idle, &QEventLoop::quit);
+        idle.exec();
+        qApp->removeEventFilter(&watch);
+    }
+    state.counters["wake_ups"] = wakeUps;
+    state.counters["events"] = watch.events;
+    state.counters["timer_events"] = watch.timerEvents;
+}
+BENCHMARK(BM_IdleSecond)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace vintrel::bench
+
+int main(int argc, char* argv[]) {
+    // The game is measured headless; each cold start names its own platform.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The event loop the game chooses in windows/main.cpp; once the
+    // application has its loop, the variable goes again, so that the bare
+    // program of the cold starts keeps Qt's default.
+    const bool loopChosenOutside = qEnvironmentVariableIsSet("QT_NO_GLIB");
+    if (!loopChosenOutside) qputenv("QT_NO_GLIB", "1");
+    // The headless platform warns on every raise(), which a real screen
+    // carries out; writing those warnings out would be timed with the game.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+        if (!text.startsWith(QLatin1String("This plugin does not support")))
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
+    QApplication app(argc, argv);
+    if (!loopChosenOutside) qunsetenv("QT_NO_GLIB");
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
