@@ -1,6 +1,6 @@
 // The game's own start-up, ended right after the red view's first frame.
-// Keep the start-up steps in step with windows/main.cpp.
 #include "first_paint.h"
+#include "application.h"
 #include "board_window.h"
 #include "pictures.h"
 #include "view_pair.h"
@@ -11,13 +11,9 @@
 
 int main(int argc, char* argv[]) {
     vintrel::bench::NoteMainEntered();
-    if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
+    vintrel::PrepareApplication();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("vintrel"));
-    QApplication::setDesktopFileName(QStringLiteral("vintrel"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    vintrel::LimitPictureMemory();
+    vintrel::ConfigureApplication();
 
     const auto search = vintrel::PictureFiles::locate(vintrel::PictureFiles::searchFolders());
     if (!search.files) {

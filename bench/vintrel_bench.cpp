@@ -164,9 +164,11 @@ public:
     // end the game; a new game when there is none.
     std::pair<Cell, Cell> someMove() {
         for (;;) {
-            const std::vector<std::pair<Cell, Cell>> moves = standingMoves();
-            if (!moves.empty())
-                return moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(random_)];
+            const std::vector<Move> moves = ordinaryMoves();
+            if (!moves.empty()) {
+                const Move& chosen = moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(random_)];
+                return {chosen.from, chosen.to};
+            }
             action("mnuReset").trigger();
             settle();
         }
@@ -207,17 +209,11 @@ public:
     }
 
 private:
-    std::vector<std::pair<Cell, Cell>> standingMoves() {
+    // Moves that stand and leave the game going.
+    std::vector<Move> ordinaryMoves() {
         BoardWindow& window = shown();
-        const Side mover = views_.sharedTurnRecord();
-        const Position position = window.position();
-        std::vector<std::pair<Cell, Cell>> moves;
-        for (Cell from = 0; from < CellCount; ++from) {
-            if (position[from] != ManOf(mover)) continue;
-            for (Cell to : RangeOf(mover, from))
-                if (DecideDrop(position, mover, window.state().com, from, to).outcome == DropOutcome::Moved)
-                    moves.emplace_back(from, to);
-        }
+        std::vector<Move> moves = StandingMoves(window.position(), views_.sharedTurnRecord(), window.state().com);
+        std::erase_if(moves, [](const Move& move) { return move.decision.outcome != DropOutcome::Moved; });
         return moves;
     }
 

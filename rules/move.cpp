@@ -24,4 +24,16 @@ DropDecision DecideDrop(const Position& position, Side mover, const CommitmentRe
     return {DropOutcome::Moved, captures};
 }
 
+std::vector<Move> StandingMoves(const Position& position, Side mover, const CommitmentRecord& record) {
+    std::vector<Move> moves;
+    for (Cell from = 0; from < CellCount; ++from) {
+        if (position[from] != ManOf(mover)) continue;
+        for (Cell to : RangeOf(mover, from)) {
+            const DropDecision decision = DecideDrop(position, mover, record, from, to);
+            if (Stands(decision.outcome)) moves.push_back({from, to, decision});
+        }
+    }
+    return moves;
+}
+
 }  // namespace vintrel

@@ -5,6 +5,8 @@
 #include "board.h"
 #include "commitment.h"
 
+#include <vector>
+
 namespace vintrel {
 
 enum class DropOutcome {
@@ -32,6 +34,15 @@ constexpr bool Stands(DropOutcome outcome) {
 // win by the corner so that no win can dodge a compulsory capture.
 DropDecision DecideDrop(const Position& position, Side mover, const CommitmentRecord& record,
                         Cell from, Cell to);
+
+struct Move {
+    Cell from;
+    Cell to;
+    DropDecision decision;
+};
+
+// Every drop by `mover` that would stand, in order of source and target.
+std::vector<Move> StandingMoves(const Position& position, Side mover, const CommitmentRecord& record);
 
 // The position with the man on `from` moved to `to`, capturing whatever
 // stood there.

@@ -205,17 +205,8 @@ bool IsCovered(const CellBox& cell) {
 
 // ----------------------------------------------------------- invariants
 
-bool Stood(const Position& position, Side mover, const CommitmentRecord& com, Cell from, Cell to) {
-    return Stands(DecideDrop(position, mover, com, from, to).outcome);
-}
-
 bool HasAcceptedMove(const Position& position, Side mover, const CommitmentRecord& com) {
-    for (Cell from = 0; from < CellCount; ++from) {
-        if (position[from] != ManOf(mover)) continue;
-        for (Cell to : RangeOf(mover, from))
-            if (Stood(position, mover, com, from, to)) return true;
-    }
-    return false;
+    return !StandingMoves(position, mover, com).empty();
 }
 
 bool IsWon(const Position& position) {
@@ -635,31 +626,21 @@ int DistanceToGoal(Side side, Cell cell) {
 }
 
 Action ActionSource::gameMove(const BoardWindow& shown, Side toMove, Kind kind) {
-    struct Candidate {
-        Cell from, to;
-        DropDecision decision;
-    };
-    const Position position = shown.position();
-    std::vector<Candidate> all, captures, wins, strides;
-    for (Cell from = 0; from < CellCount; ++from) {
-        if (position[from] != ManOf(toMove)) continue;
-        for (Cell to : RangeOf(toMove, from)) {
-            const DropDecision decision = DecideDrop(position, toMove, shown.state().com, from, to);
-            if (!Stands(decision.outcome)) continue;
-            all.push_back({from, to, decision});
-            if (decision.outcome != DropOutcome::Moved) wins.push_back(all.back());
-            if (decision.captures) captures.push_back(all.back());
-            if (DistanceToGoal(toMove, from) - DistanceToGoal(toMove, to) >= 3) strides.push_back(all.back());
-        }
+    const std::vector<Move> all = StandingMoves(shown.position(), toMove, shown.state().com);
+    std::vector<Move> captures, wins, strides;
+    for (const Move& move : all) {
+        if (move.decision.outcome != DropOutcome::Moved) wins.push_back(move);
+        if (move.decision.captures) captures.push_back(move);
+        if (DistanceToGoal(toMove, move.from) - DistanceToGoal(toMove, move.to) >= 3) strides.push_back(move);
     }
     if (all.empty()) return strayDrag(shown, toMove);
     // Winning, capturing and striding ahead often, so that games end and
     // start again.
-    const std::vector<Candidate>& pool = !wins.empty() && percent(60)       ? wins
+    const std::vector<Move>& pool = !wins.empty() && percent(60)        ? wins
                                          : !captures.empty() && percent(70) ? captures
                                          : !strides.empty() && percent(50)  ? strides
                                                                             : all;
-    const Candidate& chosen = pool[below(int(pool.size()))];
+    const Move& chosen = pool[below(int(pool.size()))];
     Action action{.kind = kind, .from = chosen.from, .to = chosen.to, .mouse = anyMouseButton()};
     if (kind == Kind::DragAcrossItem) action.item = anyItem();
     return action;

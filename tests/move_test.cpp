@@ -198,6 +198,7 @@ TEST(OpeningDrops, EveryDropOfEveryRedMan) {
     // 61 seven, 71 four, 72 eight, 81 one, 82 four, 83 seven, 91 one,
     // 92 two, 93 five.
     EXPECT_EQ(moves, 47);
+    EXPECT_EQ(StandingMoves(start, Side::Red, {}).size(), 47u);
 }
 
 // -------------------------------------------------------- standing or not

@@ -47,15 +47,10 @@ void UncheckSwitchAutomatically(GameDriver& game) {
     if (game.action("mnuSwitch").isChecked()) game.trigger("mnuSwitch");
 }
 
-std::vector<std::pair<Cell, Cell>> AcceptedMoves(const BoardWindow& window, Side mover) {
-    std::vector<std::pair<Cell, Cell>> moves;
-    const Position position = window.position();
-    for (Cell from = 0; from < CellCount; ++from) {
-        if (position[from] != ManOf(mover)) continue;
-        for (Cell to : RangeOf(mover, from))
-            if (DecideDrop(position, mover, window.state().com, from, to).outcome == DropOutcome::Moved)
-                moves.emplace_back(from, to);
-    }
+// Moves that stand and leave the game going.
+std::vector<Move> OrdinaryMoves(const BoardWindow& window, Side mover) {
+    std::vector<Move> moves = StandingMoves(window.position(), mover, window.state().com);
+    std::erase_if(moves, [](const Move& move) { return move.decision.outcome != DropOutcome::Moved; });
     return moves;
 }
 
@@ -221,10 +216,10 @@ TEST(BlueViewReset, TwoHundredTimesWithMovesInBetweenLeavesTwoFreshViews) {
         SCOPED_TRACE("round " + std::to_string(round));
         if (round % 5 == 1) UncheckSwitchAutomatically(game);
         for (int move = 0; move <= round % 4; ++move) {
-            const auto moves = AcceptedMoves(game.shown(), game.views().sharedTurnRecord());
+            const auto moves = OrdinaryMoves(game.shown(), game.views().sharedTurnRecord());
             ASSERT_FALSE(moves.empty());
-            const auto [from, to] = moves[std::size_t(round * 7 + move) % moves.size()];
-            game.drag(from, to);
+            const Move& chosen = moves[std::size_t(round * 7 + move) % moves.size()];
+            game.drag(chosen.from, chosen.to);
         }
         if (game.views().shown() != &game.blue()) game.trigger("mnuBlue");
         ASSERT_EQ(game.views().shown(), &game.blue());

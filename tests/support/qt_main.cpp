@@ -1,5 +1,7 @@
 // The entry point of every widget test program: a QApplication around
 // GoogleTest, headless unless told otherwise.
+#include "application.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -21,8 +23,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qtDefaultHandler = qInstallMessageHandler(&QuietenHeadlessPlatform);
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setQuitOnLastWindowClosed(false);
+    vintrel::ConfigureApplication();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

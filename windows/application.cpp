@@ -1,0 +1,27 @@
+#include "application.h"
+
+#include "pictures.h"
+
+#include <QApplication>
+
+namespace vintrel {
+
+void PrepareApplication() {
+    // Qt's own event loop rather than glib's: glib's makes a system call for
+    // every event posted, and showing a board window posts one for each of
+    // its widgets. The game needs nothing of glib.
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
+}
+
+void ConfigureApplication() {
+    QApplication::setApplicationName(QStringLiteral("vintrel"));
+    // No display name: Qt would append it to every window's caption.
+    QApplication::setDesktopFileName(QStringLiteral("vintrel"));
+    // The board's colours are part of the game: keep them whatever the desktop theme.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    // The windows end the program themselves, both at once.
+    QApplication::setQuitOnLastWindowClosed(false);
+    LimitPictureMemory();
+}
+
+}  // namespace vintrel
