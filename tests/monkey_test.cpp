@@ -5,9 +5,9 @@
 // that the report ends in a short list of actions.
 //
 // VINTREL_MONKEY_SEED=n plays the one seed n; VINTREL_MONKEY_ACTIONS=n sets
-// the actions per seed; VINTREL_MONKEY_SCALE=x scales the usual number (the
-// sanitizer build plays fewer); VINTREL_MONKEY_TRACE=1 prints every action
-// before it is made, for runs that crash.
+// the actions per seed; VINTREL_MONKEY_SCALE=x scales the usual number;
+// VINTREL_MONKEY_TRACE=1 prints every action before it is made, for runs
+// that crash.
 #include "game_driver.h"
 
 #include "commitment.h"
