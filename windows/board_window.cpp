@@ -239,15 +239,20 @@ void BoardWindow::restoreCreationState() {
 
 void BoardWindow::Form_Load() {
     loaded_ = true;
-    if (view_.turnedHalfRound) {
-        // The blue view takes its game from the red view.
-        mnuUnmove_->setEnabled(false);
-        state_.Turn = pair_.sharedTurnRecord();
-        for (Cell i = 0; i < CellCount; ++i) refreshCellFromTwin(i);
-        otherViewItem_->setEnabled(true);
-        return;
-    }
-    // The red view lays out a new game.
+    if (view_.turnedHalfRound)
+        takeGameFromRedView();
+    else
+        layOutNewGame();
+}
+
+void BoardWindow::takeGameFromRedView() {
+    mnuUnmove_->setEnabled(false);
+    state_.Turn = pair_.sharedTurnRecord();
+    for (Cell i = 0; i < CellCount; ++i) refreshCellFromTwin(i);
+    otherViewItem_->setEnabled(true);
+}
+
+void BoardWindow::layOutNewGame() {
     for (Cell i = 0; i < CellCount; ++i) {
         setOccupant(i, Occupant::Empty);
         cells_[i]->setEnabled(true);
@@ -285,7 +290,6 @@ void BoardWindow::Form_Activate() {
         }
         cells_[i]->show();
     }
-    otherViewItem_->setEnabled(true);
 }
 
 void BoardWindow::closeEvent(QCloseEvent* event) {

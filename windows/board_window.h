@@ -50,6 +50,7 @@ public:
 
     // Back to the state of a freshly created window, before its load.
     void restoreCreationState();
+    // The red view lays out a new game; the blue view takes the red view's.
     void Form_Load();
     void Form_Activate();
 
@@ -89,6 +90,8 @@ private:
     void cancelDrag();
     CellBox* cellAt(QPoint globalPosition) const;
 
+    void layOutNewGame();
+    void takeGameFromRedView();
     void carryOut(Side mover, const DropDecision& decision);
     void legitCom(Side mover, bool& committed, Cell& comCell);
     void passTurn();
