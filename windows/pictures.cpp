@@ -1,12 +1,15 @@
 #include "pictures.h"
 
+#include "picture_cache.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
+#include <QSet>
 
 #include <cstdio>
+#include <vector>
 
 namespace vintrel {
 namespace {
@@ -19,15 +22,23 @@ constexpr std::array<const char*, PictureCount> FileNames = {
 
 constexpr int PictureSide = 25;
 
-// Why the file at `path` is no usable picture, or an empty string.
-QString ProblemWith(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) return QStringLiteral("not found");
-    if (!info.isFile()) return QStringLiteral("not a file");
-    if (!info.isReadable()) return QStringLiteral("not readable");
-    QImageReader reader(path);
-    if (reader.read().isNull()) return reader.errorString();
-    return {};
+// "folder/imVint1red.bmp" drawn at `scale` times the size is
+// "folder/imVint1red@2x.bmp".
+QString VersionPath(const QString& path, int scale) {
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    return path.left(dot) + QStringLiteral("@%1x").arg(scale) + path.mid(dot);
+}
+
+// The versions to try on a screen of `ratio`, best first: the closest to
+// the ratio that is not smaller, then larger ones, then smaller ones. A
+// picture scaled down stays sharper than one scaled up.
+std::vector<int> VersionsFor(qreal ratio) {
+    std::vector<int> order;
+    for (int scale : {2, 3})
+        if (scale >= ratio) order.push_back(scale);
+    for (int scale : {3, 2})
+        if (scale < ratio) order.push_back(scale);
+    return order;
 }
 
 struct Look {
@@ -73,6 +84,11 @@ QPixmap StandIn(Picture picture) {
 
 }  // namespace
 
+struct PictureFiles::Shared {
+    PictureCache cache;
+    QSet<QString> warned;  // paths standard error has heard of
+};
+
 const char* FileNameOf(Picture picture) { return FileNames[static_cast<std::size_t>(picture)]; }
 
 QStringList PictureFiles::searchFolders() {
@@ -88,12 +104,14 @@ QStringList PictureFiles::searchFolders() {
 PictureSearch PictureFiles::locate(const QStringList& folders) {
     PictureSearch search;
     PictureFiles files;
+    // What is decoded here to check the files serves the cells later.
+    files.shared_ = std::make_shared<Shared>();
     for (int i = 0; i < PictureCount; ++i) {
         const QString name = QString::fromLatin1(FileNames[i]);
         QStringList problems;
         for (const QString& folder : folders) {
             const QString path = QDir(folder).filePath(name);
-            const QString problem = ProblemWith(path);
+            const QString problem = files.shared_->cache.read(path).problem;
             if (problem.isEmpty()) {
                 files.paths_[i] = path;
                 break;
@@ -116,16 +134,43 @@ PictureSearch PictureFiles::locate(const QStringList& folders) {
 }
 
 QPixmap PictureFiles::load(Picture picture) const {
-    QImageReader reader(pathOf(picture));
-    const QImage image = reader.read();
-    if (!image.isNull()) return QPixmap::fromImage(image);
-    if (!warned_[index(picture)]) {
-        warned_[index(picture)] = true;
-        std::fprintf(stderr, "vintrel: %s: %s; drawing a stand-in instead\n",
-                     qPrintable(QDir::toNativeSeparators(pathOf(picture))),
-                     qPrintable(reader.errorString()));
-    }
+    const DecodedPicture decoded = shared_->cache.read(pathOf(picture));
+    if (!decoded.image.isNull()) return QPixmap::fromImage(decoded.image);
+    warnOnce(pathOf(picture), QStringLiteral("%1: %2; drawing a stand-in instead")
+                                  .arg(QDir::toNativeSeparators(pathOf(picture)), decoded.problem));
     return StandIn(picture);
+}
+
+QPixmap PictureFiles::load(Picture picture, qreal ratio) const {
+    if (ratio <= 1) return load(picture);
+    const std::vector<int> order = VersionsFor(ratio);
+    const QString preferred = VersionPath(pathOf(picture), order.front());
+    QString problem;
+    for (int scale : order) {
+        const QString path = VersionPath(pathOf(picture), scale);
+        const DecodedPicture version = shared_->cache.read(path);
+        if (problem.isEmpty()) problem = version.problem;
+        if (version.image.isNull()) continue;
+        if (scale != order.front())
+            warnOnce(preferred, QStringLiteral("%1: %2; using %3 instead")
+                                    .arg(QDir::toNativeSeparators(preferred), problem,
+                                         QDir::toNativeSeparators(path)));
+        QPixmap pixmap = QPixmap::fromImage(version.image);
+        pixmap.setDevicePixelRatio(scale);
+        return pixmap;
+    }
+    warnOnce(preferred, QStringLiteral("%1: %2; scaling %3 instead")
+                            .arg(QDir::toNativeSeparators(preferred), problem,
+                                 QDir::toNativeSeparators(pathOf(picture))));
+    return load(picture);
+}
+
+int PictureFiles::decodeCount() const { return shared_->cache.decodeCount(); }
+
+void PictureFiles::warnOnce(const QString& path, const QString& message) const {
+    if (shared_->warned.contains(path)) return;
+    shared_->warned.insert(path);
+    std::fprintf(stderr, "vintrel: %s\n", qPrintable(message));
 }
 
 void LimitPictureMemory() { QImageReader::setAllocationLimit(16); }

@@ -1,6 +1,6 @@
 // The nine picture files a cell can show. They lie outside the program so
-// that players can restyle the game; each is read afresh whenever a cell
-// changes.
+// that players can restyle the game; a cell that changes its picture looks
+// at the file again and sees a new one at once.
 #pragma once
 
 #include <QPixmap>
@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 namespace vintrel {
@@ -38,15 +39,28 @@ public:
 
     QString pathOf(Picture picture) const { return paths_[index(picture)]; }
 
-    // Reads the file again; should it have vanished or broken since start,
-    // the cell shows a drawn stand-in and standard error hears of it once.
+    // The picture as its file holds it now, decoded again only when the
+    // file has changed. Should it have vanished or broken since start, the
+    // cell shows a drawn stand-in and standard error hears of it once.
     QPixmap load(Picture picture) const;
+    // The same for a screen of `ratio` device pixels to a pixel: the "@2x"
+    // or "@3x" version beside the file found, the closest to the ratio that
+    // is not smaller, its device pixel ratio set to its scale. Without a
+    // usable version, the 1x picture; standard error hears why once.
+    QPixmap load(Picture picture, qreal ratio) const;
+
+    // How many picture files have been decoded, for tests.
+    int decodeCount() const;
 
 private:
+    struct Shared;
+    PictureFiles() = default;  // made by locate() alone
     static std::size_t index(Picture picture) { return static_cast<std::size_t>(picture); }
+    void warnOnce(const QString& path, const QString& message) const;
 
     std::array<QString, PictureCount> paths_;
-    mutable std::array<bool, PictureCount> warned_{};
+    // Copies share what has been decoded and what has been said.
+    std::shared_ptr<Shared> shared_;
 };
 
 struct PictureSearch {
