@@ -280,6 +280,8 @@ void BoardWindow::Form_Activate() {
     if (!view_.turnedHalfRound) pair_.loadBlueView();
     state_.com = CommitmentRecord{};
     setFrameAndBackground(view_.frameColour.colour(), White.colour());
+    // An unbuilt blue view has nothing to hand over: it would be a copy.
+    if (!pair_.hasTwin(*this)) return;
     for (Cell i = 0; i < CellCount; ++i) {
         refreshCellFromTwin(i);
         if (cells_[i]->isHidden()) {

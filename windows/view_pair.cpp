@@ -6,8 +6,7 @@
 namespace vintrel {
 
 ViewPair::ViewPair(const PictureFiles& pictures)
-    : red_(std::make_unique<BoardWindow>(RedView, *this, pictures)),
-      blue_(std::make_unique<BoardWindow>(BlueView, *this, pictures)) {}
+    : pictures_(pictures), red_(std::make_unique<BoardWindow>(RedView, *this, pictures)) {}
 
 ViewPair::~ViewPair() = default;
 
@@ -16,18 +15,27 @@ void ViewPair::start() {
     showView(*red_);
 }
 
+BoardWindow& ViewPair::blue() const {
+    if (!blue_) {
+        blue_ = std::make_unique<BoardWindow>(BlueView, const_cast<ViewPair&>(*this), pictures_);
+        if (blueLoadDue_) blue_->Form_Load();
+    }
+    return *blue_;
+}
+
 BoardWindow& ViewPair::twinOf(const BoardWindow& window) const {
-    return &window == red_.get() ? *blue_ : *red_;
+    return &window == red_.get() ? blue() : *red_;
 }
 
 BoardWindow* ViewPair::shown() const {
     if (red_->isVisible()) return red_.get();
-    if (blue_->isVisible()) return blue_.get();
+    if (blue_ && blue_->isVisible()) return blue_.get();
     return nullptr;
 }
 
 void ViewPair::loadBlueView() {
-    if (!blue_->isLoaded()) blue_->Form_Load();
+    blueLoadDue_ = true;
+    if (blue_ && !blue_->isLoaded()) blue_->Form_Load();
 }
 
 void ViewPair::showInsteadOf(BoardWindow& next, BoardWindow& current) {
@@ -50,9 +58,9 @@ void ViewPair::showView(BoardWindow& window) {
 void ViewPair::restart() {
     // Windows are re-initialised, never destroyed: the handler that asked
     // for the restart is still running in one of them.
-    blue_->hide();
+    if (blue_) blue_->hide();
     red_->restoreCreationState();
-    blue_->restoreCreationState();
+    if (blue_) blue_->restoreCreationState();
     sharedTurnRecord_ = Side::Red;
     start();
 }
@@ -61,7 +69,7 @@ void ViewPair::unload() {
     if (unloading_) return;
     unloading_ = true;
     red_->close();
-    blue_->close();
+    if (blue_) blue_->close();
     emit programEnded();
 }
 

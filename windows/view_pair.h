@@ -23,8 +23,10 @@ public:
     void start();
 
     BoardWindow& red() const { return *red_; }
-    BoardWindow& blue() const { return *blue_; }
+    // Built when first needed: until then the red view's cells are the game.
+    BoardWindow& blue() const;
     BoardWindow& twinOf(const BoardWindow& window) const;
+    bool hasTwin(const BoardWindow& window) const { return &window != red_.get() || blue_; }
     // The window on screen, or nullptr once the program has ended.
     BoardWindow* shown() const;
 
@@ -46,8 +48,12 @@ signals:
 private:
     void showView(BoardWindow& window);
 
+    const PictureFiles& pictures_;
     std::unique_ptr<BoardWindow> red_;
-    std::unique_ptr<BoardWindow> blue_;
+    // Nothing needs the blue view before the first move or switch; building
+    // it while the red view opens would only delay the red view's first frame.
+    mutable std::unique_ptr<BoardWindow> blue_;
+    bool blueLoadDue_ = false;
     Side sharedTurnRecord_ = Side::Red;
     bool unloading_ = false;
 };
