@@ -4,10 +4,13 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 namespace vintrel {
 namespace {
@@ -69,6 +72,26 @@ QPixmap FaceOf(const QPixmap& picture, const QColor& base) {
     return QPixmap::fromImage(std::move(face));
 }
 
+// Pictures drawn alike are made once and shared: most cells show an empty
+// diamond or one of two men, and the thick lines of one colour and width
+// have the same round ends.
+template <typename Make>
+QPixmap Shared(const QString& key, Make make) {
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = make();
+        QPixmapCache::insert(key, pixmap);
+    }
+    return pixmap;
+}
+
+// The key names the picture's pixels: an image's cache key changes with
+// every new decoding and every change of its pixels.
+QPixmap SharedFaceOf(const QPixmap& picture, const QColor& base) {
+    const QString key = QStringLiteral("vintrel-face-%1-%2").arg(picture.toImage().cacheKey()).arg(base.rgba());
+    return Shared(key, [&] { return FaceOf(picture, base); });
+}
+
 // What a screen reader says of a cell, e.g. "cell 61, red man".
 QString SpokenName(Cell index, Occupant occupant) {
     const char* what = occupant == Occupant::RedMan    ? ", red man"
@@ -118,9 +141,21 @@ QList<QPoint> HairLinePixels(const QLineF& line, int width, QSize size) {
     return pixels;
 }
 
+// Every grid line of a family has the same shape within its widget, and
+// both views draw the same grid, so the pixels of each shape are worked out
+// once.
+const QList<QPoint>& HairPixelsOf(const QLineF& line, int width, QSize size) {
+    using Shape = std::tuple<qreal, qreal, qreal, qreal, int, int, int>;
+    static std::map<Shape, QList<QPoint>> known;
+    const Shape shape{line.x1(), line.y1(), line.x2(), line.y2(), width, size.width(), size.height()};
+    auto found = known.find(shape);
+    if (found == known.end()) found = known.emplace(shape, HairLinePixels(line, width, size)).first;
+    return found->second;
+}
+
 // A smoothed disc of `diameter` pixels centred on the pixel corner at
 // (`centre`, `centre`), for the round ends of a thick line.
-QPixmap DiscOf(const QColor& colour, int diameter, int centre) {
+QPixmap DrawnDisc(const QColor& colour, int diameter, int centre) {
     QPixmap disc(2 * centre, 2 * centre);
     disc.fill(Qt::transparent);
     QPainter painter(&disc);
@@ -129,6 +164,11 @@ QPixmap DiscOf(const QColor& colour, int diameter, int centre) {
     painter.setBrush(colour);
     painter.drawEllipse(QPointF(centre, centre), diameter / 2.0, diameter / 2.0);
     return disc;
+}
+
+QPixmap DiscOf(const QColor& colour, int diameter, int centre) {
+    const QString key = QStringLiteral("vintrel-disc-%1-%2").arg(colour.rgba()).arg(diameter);
+    return Shared(key, [&] { return DrawnDisc(colour, diameter, centre); });
 }
 
 }  // namespace
@@ -157,7 +197,7 @@ void LineWidget::paintEvent(QPaintEvent*) {
         // bottom up, and where other widgets cover part of this one that
         // order makes its clipping search afresh for every pixel: the same
         // pixels given top down draw six times faster.
-        if (hairPixels_.isEmpty()) hairPixels_ = HairLinePixels(line_, width_, size());
+        if (hairPixels_.isEmpty()) hairPixels_ = HairPixelsOf(line_, width_, size());
         painter.setPen(HairPen(colour_, width_));
         painter.drawPoints(hairPixels_.constData(), int(hairPixels_.size()));
         return;
@@ -218,7 +258,7 @@ void CellBox::paintEvent(QPaintEvent*) {
     // The box's corners reach a pixel past its diamond; the face leaves them
     // unpainted, which keeps the grid and the frame whole. It is made when
     // first painted, as many a picture is replaced before it is ever seen.
-    if (face_.isNull()) face_ = FaceOf(pixmap_, palette().color(QPalette::Base));
+    if (face_.isNull()) face_ = SharedFaceOf(pixmap_, palette().color(QPalette::Base));
     QPainter(this).drawPixmap(0, 0, face_);
 }
 
