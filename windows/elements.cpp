@@ -7,68 +7,83 @@
 #include <QPixmapCache>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <map>
 #include <tuple>
+#include <vector>
 
 namespace vintrel {
 namespace {
 
-// The pixels of a box that lie well inside the diamond the grid draws
-// round it. The box's corner pixels fall on the grid lines and, along the
-// board's lower edges, under the frame.
-QRegion DiamondOf(QSize box) {
-    constexpr qreal Reach = 22;
-    const QPointF centre(box.width() / 2.0, box.height() / 2.0);
-    QRegion diamond;
-    for (int y = 0; y < box.height(); ++y)
-        for (int x = 0; x < box.width(); ++x)
-            if (std::abs(x + 0.5 - centre.x()) + std::abs(y + 0.5 - centre.y()) <= Reach)
-                diamond += QRect(x, y, 1, 1);
-    return diamond;
-}
+constexpr int BoxSide = layout::CellSize / layout::TwipsPerPixel;
 
-// Every box has the same size, so one diamond serves all of them; building
-// it pixel by pixel on each paint cost more than the rest of the frame.
-const QRegion& CellDiamond() {
-    static const QRegion diamond =
-        DiamondOf(QSize(layout::CellSize / layout::TwipsPerPixel, layout::CellSize / layout::TwipsPerPixel));
-    return diamond;
-}
+// A box's side in the device pixels of a screen of `ratio`. A part pixel
+// counts whole, so that the face leaves no gap.
+int DeviceSide(qreal ratio) { return int(std::ceil(BoxSide * ratio - 1e-9)); }
 
-// For each row of a box, the first and last column inside the diamond.
-using RowSpans = std::array<std::pair<int, int>, layout::CellSize / layout::TwipsPerPixel>;
+// For each device pixel row of a box, the first and last column that lie
+// well inside the diamond the grid draws round it (first > last: none).
+// The box's corner pixels fall on the grid lines and, along the board's
+// lower edges, under the frame.
+using RowSpans = std::vector<std::pair<int, int>>;
 
-const RowSpans& DiamondRows() {
-    static const RowSpans rows = [] {
-        RowSpans spans{};
-        for (const QRect& run : CellDiamond())
-            for (int y = run.top(); y <= run.bottom(); ++y) spans[y] = {run.left(), run.right()};
-        return spans;
-    }();
+RowSpans DiamondRowsAt(qreal ratio) {
+    constexpr qreal Reach = 22, Centre = BoxSide / 2.0;
+    const int side = DeviceSide(ratio);
+    RowSpans rows(std::size_t(side), {side, -1});
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            if (std::abs((x + 0.5) / ratio - Centre) + std::abs((y + 0.5) / ratio - Centre) <= Reach)
+                rows[std::size_t(y)] = {std::min(rows[std::size_t(y)].first, x), x};
     return rows;
 }
 
-// The picture as its box shows it: on the base colour inside the diamond,
-// transparent in the corners, so that painting the box is a single blit.
-// This runs on every change of picture, so it works on the pixels directly.
-QPixmap FaceOf(const QPixmap& picture, const QColor& base) {
-    const QSize box = CellDiamond().boundingRect().size();
+// Every box has the same size, so one diamond serves all of them; building
+// it on each paint cost more than the rest of the frame.
+const RowSpans& DiamondRows(qreal ratio) {
+    static RowSpans rows;
+    static qreal builtFor = 0;
+    if (ratio != builtFor) {
+        rows = DiamondRowsAt(ratio);
+        builtFor = ratio;
+    }
+    return rows;
+}
+
+// The picture's pixels as a screen of `ratio` shows them: a version drawn
+// for another ratio is scaled smoothly, never into blocks.
+QImage AtResolution(const QPixmap& picture, qreal ratio) {
+    QImage image = picture.toImage();
+    const qreal factor = ratio / picture.devicePixelRatio();
+    if (image.isNull() || factor == 1) return image;
+    image.setDevicePixelRatio(1);
+    const QSize size(int(std::ceil(image.width() * factor - 1e-9)), int(std::ceil(image.height() * factor - 1e-9)));
+    return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// The picture as its box shows it on a screen of `ratio`: on the base
+// colour inside the diamond, transparent in the corners, so that painting
+// the box is a single blit. This runs on every new picture, so it works on
+// the pixels directly.
+QPixmap FaceOf(const QPixmap& picture, const QColor& base, qreal ratio) {
+    const int side = DeviceSide(ratio);
+    const QImage shown = AtResolution(picture, ratio);
     QImage face;
-    if (picture.size() == box && !picture.hasAlphaChannel()) {
-        face = picture.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (shown.size() == QSize(side, side) && !shown.hasAlphaChannel()) {
+        face = shown.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     } else {
-        face = QImage(box, QImage::Format_ARGB32_Premultiplied);
+        face = QImage(side, side, QImage::Format_ARGB32_Premultiplied);
         face.fill(base);
-        if (!picture.isNull()) QPainter(&face).drawPixmap(0, 0, picture);
+        if (!shown.isNull()) QPainter(&face).drawImage(0, 0, shown);
     }
-    const RowSpans& rows = DiamondRows();
-    for (int y = 0; y < box.height(); ++y) {
+    const RowSpans& rows = DiamondRows(ratio);
+    for (int y = 0; y < side; ++y) {
         auto* row = reinterpret_cast<QRgb*>(face.scanLine(y));
-        std::fill(row, row + rows[y].first, 0u);
-        std::fill(row + rows[y].second + 1, row + box.width(), 0u);
+        const auto [first, last] = rows[std::size_t(y)];
+        std::fill(row, row + std::min(first, side), 0u);
+        std::fill(row + std::max(first, last + 1), row + side, 0u);
     }
+    face.setDevicePixelRatio(ratio);
     return QPixmap::fromImage(std::move(face));
 }
 
@@ -87,9 +102,13 @@ QPixmap Shared(const QString& key, Make make) {
 
 // The key names the picture's pixels: an image's cache key changes with
 // every new decoding and every change of its pixels.
-QPixmap SharedFaceOf(const QPixmap& picture, const QColor& base) {
-    const QString key = QStringLiteral("vintrel-face-%1-%2").arg(picture.toImage().cacheKey()).arg(base.rgba());
-    return Shared(key, [&] { return FaceOf(picture, base); });
+QPixmap SharedFaceOf(const QPixmap& picture, const QColor& base, qreal ratio) {
+    const QString key = QStringLiteral("vintrel-face-%1-%2-%3-%4")
+                            .arg(picture.toImage().cacheKey())
+                            .arg(picture.devicePixelRatio())
+                            .arg(base.rgba())
+                            .arg(ratio);
+    return Shared(key, [&] { return FaceOf(picture, base, ratio); });
 }
 
 // What a screen reader says of a cell, e.g. "cell 61, red man".
@@ -171,6 +190,17 @@ QPixmap DiscOf(const QColor& colour, int diameter, int centre) {
     return Shared(key, [&] { return DrawnDisc(colour, diameter, centre); });
 }
 
+// On a screen finer than the board's pixels every line is drawn whole,
+// smoothed, at the screen's own resolution: the shortcuts of whole pixels
+// would draw it in steps of doubled pixels.
+void DrawSmooth(QPainter& painter, const QLineF& line, int width, const QColor& colour) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+    // A hair line's whole pixels lie right of and below its course; the
+    // smoothed line runs through their middles.
+    painter.drawLine(width <= 1 ? line.translated(0.5, 0.5) : line);
+}
+
 }  // namespace
 
 LineWidget::LineWidget(QWidget* board, const QLineF& line, int widthInPixels)
@@ -192,6 +222,7 @@ void LineWidget::setColour(const QColor& colour) {
 
 void LineWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (devicePixelRatioF() != 1) return DrawSmooth(painter, line_, width_, colour_);
     if (width_ <= 1) {
         // Hair lines stay crisp. Qt visits the pixels of a rising line
         // bottom up, and where other widgets cover part of this one that
@@ -240,9 +271,15 @@ Occupant CellBox::occupant() const {
 void CellBox::setPicture(Picture picture, const PictureFiles& files) {
     if (picture_ == picture) return;
     picture_ = picture;
-    pixmap_ = files.load(picture);
-    face_ = QPixmap();
+    files_ = &files;
+    readPicture(devicePixelRatioF());
     update();
+}
+
+void CellBox::readPicture(qreal ratio) {
+    pixmap_ = files_->load(*picture_, ratio);
+    pixmapRatio_ = ratio;
+    face_ = QPixmap();
 }
 
 void CellBox::clear() {
@@ -255,10 +292,15 @@ void CellBox::clear() {
 }
 
 void CellBox::paintEvent(QPaintEvent*) {
+    // Moved to a screen of another resolution, the window wants the
+    // pictures drawn for that one.
+    const qreal ratio = devicePixelRatioF();
+    if (picture_ && ratio != pixmapRatio_) readPicture(ratio);
     // The box's corners reach a pixel past its diamond; the face leaves them
     // unpainted, which keeps the grid and the frame whole. It is made when
     // first painted, as many a picture is replaced before it is ever seen.
-    if (face_.isNull()) face_ = SharedFaceOf(pixmap_, palette().color(QPalette::Base));
+    if (face_.isNull() || face_.devicePixelRatio() != ratio)
+        face_ = SharedFaceOf(pixmap_, palette().color(QPalette::Base), ratio);
     QPainter(this).drawPixmap(0, 0, face_);
 }
 

@@ -29,9 +29,10 @@ private:
     QColor colour_ = Qt::black;
 };
 
-// A diamond of the board: a 25 x 25 box that shows its picture unscaled
-// and carries the tag of what stands on it. Mouse events go to the window,
-// which owns the drag.
+// A diamond of the board: a 25 x 25 box that shows its picture unscaled,
+// or on a finer screen the picture's version drawn for it, and carries the
+// tag of what stands on it. Mouse events go to the window, which owns the
+// drag.
 class CellBox : public QWidget {
     Q_OBJECT
 public:
@@ -45,7 +46,8 @@ public:
 
     // Also names the cell for screen readers: "cell 61, red man".
     void setTag(Occupant occupant);
-    // Reads the file only when the cell changes its picture.
+    // Looks at the file only when the cell changes its picture, and takes
+    // the version drawn for the screen the window is on.
     void setPicture(Picture picture, const PictureFiles& files);
     void clear();
 
@@ -62,10 +64,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void readPicture(qreal ratio);
+
     Cell index_;
     QString tag_;
     std::optional<Picture> picture_;
-    QPixmap pixmap_;  // as read from the file
+    const PictureFiles* files_ = nullptr;
+    QPixmap pixmap_;  // as read from the file, for a screen of pixmapRatio_
+    qreal pixmapRatio_ = 1;
     QPixmap face_;    // as painted: clipped to the diamond, on the base colour;
                       // made at the first paint after a change
 };

@@ -1,11 +1,14 @@
-// Draws the nine 25 x 25 cell pictures of VINTREL as BMP files.
+// Draws the nine 25 x 25 cell pictures of VINTREL as BMP files, and the
+// same nine at twice and three times the size for finer screens
+// ("imVint1red@2x.bmp", "imVint1red@3x.bmp", ...).
 //
 // To redraw them, from the repository root:
 //   cmake -S assets/draw -B /tmp/drawbuild && cmake --build /tmp/drawbuild
 //   /tmp/drawbuild/draw_pictures assets
 //
 // A cell box shows its picture unscaled inside a white diamond, so every
-// picture is 25 x 25 on a white ground. The digit in a man's file name says
+// picture is 25 x 25 on a white ground, or 50 x 50 and 75 x 75 for the
+// versions, drawn from the same shapes so that none is a blown-up copy. The digit in a man's file name says
 // where his home corner lies in the view showing him: a "1" man's home is at
 // the bottom, so he moves up; a "3" man moves down. The chevron shows that
 // way. "Com" pictures wear a bright ring so the man to be captured stands out.
@@ -100,24 +103,36 @@ void drawMan(QPainter &painter, const Man &man)
 
 // The corners lie under the diamond's edges; any tint there would show as a
 // smudge on the grid lines.
-void whitenCorners(QImage &image)
+void whitenCorners(QImage &image, int scale)
 {
     const int last = pictureSize - 1;
     for (const auto &[x, y] : {std::pair{0, 0}, {last, 0}, {0, last}, {last, last}})
-        image.setPixelColor(x, y, white);
+        for (int dy = 0; dy < scale; ++dy)
+            for (int dx = 0; dx < scale; ++dx)
+                image.setPixelColor(x * scale + dx, y * scale + dy, white);
 }
 
-QImage drawPicture(const Picture &picture)
+QImage drawPicture(const Picture &picture, int scale)
 {
-    QImage image(pictureSize, pictureSize, QImage::Format_RGB32);
+    QImage image(pictureSize * scale, pictureSize * scale, QImage::Format_RGB32);
     image.fill(white);
     if (picture.man) {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(scale, scale);
         drawMan(painter, *picture.man);
     }
-    whitenCorners(image);
+    whitenCorners(image, scale);
     return image;
+}
+
+// "imVint1red.bmp" at scale 2 is "imVint1red@2x.bmp".
+QString fileNameAt(const char *fileName, int scale)
+{
+    QString name = QString::fromLatin1(fileName);
+    if (scale > 1)
+        name.insert(name.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(scale));
+    return name;
 }
 
 }  // namespace
@@ -129,11 +144,13 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    for (const Picture &picture : pictures) {
-        const QString path = folder.filePath(QString::fromLatin1(picture.fileName));
-        if (!drawPicture(picture).save(path, "BMP")) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            return 1;
+    for (int scale : {1, 2, 3}) {
+        for (const Picture &picture : pictures) {
+            const QString path = folder.filePath(fileNameAt(picture.fileName, scale));
+            if (!drawPicture(picture, scale).save(path, "BMP")) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+                return 1;
+            }
         }
     }
     return 0;
