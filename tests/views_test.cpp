@@ -15,6 +15,7 @@
 namespace vintrel {
 namespace {
 
+using testing::Complaints;
 using testing::GameDriver;
 using testing::PositionWith;
 
@@ -146,6 +147,7 @@ protected:
         EXPECT_EQ(window.cell(committed).picture(), marked);
         EXPECT_EQ(window.cell(committed).tag(), tag);
         EXPECT_FALSE(shows(window, "cmdShowCom"));
+        EXPECT_EQ(game.cellsPaintedWrongly(window), Complaints{});
     }
 
     GameDriver game;
@@ -179,6 +181,19 @@ TEST_F(ViewSwitching, AutomaticSwitchShowsEachMoveInTheOtherViewWithItsCommitmen
     game.drag(26, 25);
     expectHandedOver(blue(), red(), After("61-43 16-34 43-34 17-26 34-25 26-25"));
     EXPECT_EQ(ComOf(red()), NoCommitment);
+}
+
+TEST_F(ViewSwitching, AfterAMoveTheOtherViewOpensWhereTheWindowWasMovedTo) {
+    red().move(170, 90);
+    game.drag(61, 43);
+    expectHandedOver(red(), blue(), After("61-43"));
+    EXPECT_EQ(blue().pos(), QPoint(170, 90));
+    EXPECT_EQ(game.cellsPaintedWrongly(blue()), Complaints{});
+    blue().move(30, 210);
+    game.drag(16, 34);
+    expectHandedOver(blue(), red(), After("61-43 16-34"));
+    EXPECT_EQ(red().pos(), QPoint(30, 210));
+    EXPECT_EQ(game.cellsPaintedWrongly(red()), Complaints{});
 }
 
 TEST_F(ViewSwitching, SwitchByMenuCarriesTheCommitmentBothWays) {
@@ -381,6 +396,8 @@ TEST_F(NewGame, ResetInTheRedViewStartsANewGameAtOnce) {
     EXPECT_FALSE(item(blue(), "mnuSwitch").isChecked());
     game.drag(61, 43);
     expectHandedOver(red(), blue(), After("61-43"));
+    EXPECT_EQ(game.cellsPaintedWrongly(blue()), Complaints{});
+    EXPECT_EQ(game.cellsPaintedWrongly(red()), Complaints{});
 }
 
 TEST_F(NewGame, ResetInTheBlueViewEndsInAFreshRedView) {
@@ -403,6 +420,8 @@ TEST_F(NewGame, ResetInTheBlueViewEndsInAFreshRedView) {
     }
     game.drag(61, 43);
     expectHandedOver(red(), blue(), After("61-43"));
+    EXPECT_EQ(game.cellsPaintedWrongly(blue()), Complaints{});
+    EXPECT_EQ(game.cellsPaintedWrongly(red()), Complaints{});
 }
 
 TEST_F(NewGame, ResetButtonAfterAWinInEitherViewStartsAFreshGameInTheRedView) {

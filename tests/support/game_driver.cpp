@@ -1,10 +1,14 @@
 #include "game_driver.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
 #include <QMenuBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 
 namespace vintrel::testing {
@@ -18,7 +22,13 @@ const PictureFiles& SourcePictures() {
     return files;
 }
 
-GameDriver::GameDriver() : views_(std::make_unique<ViewPair>(SourcePictures())) { views_->start(); }
+GameDriver::GameDriver() : GameDriver(SourcePictures()) {}
+
+GameDriver::GameDriver(const PictureFiles& pictures)
+    : pictureFolder_(QFileInfo(pictures.pathOf(Picture::Blank)).path()),
+      views_(std::make_unique<ViewPair>(pictures)) {
+    views_->start();
+}
 
 GameDriver::~GameDriver() = default;
 
@@ -110,6 +120,81 @@ void GameDriver::arrange(const Position& position, Side toMove) {
     }
     views_->setSharedTurnRecord(toMove);
     shown().Form_Activate();
+}
+
+namespace {
+
+// The file each picture comes from, written out here rather than taken
+// from the program, so that a mix-up of its files shows.
+const char* FileOf(Picture picture) {
+    switch (picture) {
+        case Picture::Blank: return "imBlank.bmp";
+        case Picture::Vint1Red: return "imVint1red.bmp";
+        case Picture::Vint3Blue: return "imVint3blue.bmp";
+        case Picture::Vint1Blue: return "imVint1blue.bmp";
+        case Picture::Vint3Red: return "imVint3red.bmp";
+        case Picture::Vint1RedCom: return "imVint1redCom.bmp";
+        case Picture::Vint3BlueCom: return "imVint3blueCom.bmp";
+        case Picture::Vint1BlueCom: return "imVint1blueCom.bmp";
+        case Picture::Vint3RedCom: return "imVint3redCom.bmp";
+    }
+    return "?";
+}
+
+// "imVint1red.bmp" on a screen of twice the pixels is "imVint1red@2x.bmp".
+QString VersionFor(const char* file, int scale) {
+    QString name = QString::fromLatin1(file);
+    if (scale > 1) name.insert(name.lastIndexOf('.'), QStringLiteral("@%1x").arg(scale));
+    return name;
+}
+
+// The device pixels of a box that a cell paints from its picture; its
+// corners show the grid and the frame beneath.
+bool InsideDiamond(int x, int y, int scale) {
+    return std::abs((x + 0.5) / scale - 12.5) + std::abs((y + 0.5) / scale - 12.5) <= 22;
+}
+
+}  // namespace
+
+std::vector<Cell> GameDriver::AllCells() {
+    std::vector<Cell> all;
+    for (Cell i = 0; i < CellCount; ++i) all.push_back(i);
+    return all;
+}
+
+Complaints GameDriver::cellsPaintedWrongly(BoardWindow& window, const std::vector<Cell>& cells) const {
+    const QPixmap grabbed = window.centralWidget()->grab();
+    const int scale = int(grabbed.devicePixelRatio());
+    if (scale != grabbed.devicePixelRatio() || scale > 3)
+        return {"no picture version is drawn for a device pixel ratio of " + std::to_string(grabbed.devicePixelRatio())};
+    const QImage screen = grabbed.toImage().convertToFormat(QImage::Format_RGB32);
+    QHash<QString, QImage> files;
+    Complaints complaints;
+    for (Cell i : cells) {
+        const CellBox& cell = window.cell(i);
+        if (cell.isHidden() || !cell.picture()) continue;
+        const QString name = VersionFor(FileOf(*cell.picture()), scale);
+        if (!files.contains(name))
+            files[name] = QImage(QDir(pictureFolder_).filePath(name)).convertToFormat(QImage::Format_RGB32);
+        const QImage& file = files[name];
+        if (file.size() != QSize(25, 25) * scale) {
+            complaints.push_back("cell " + std::to_string(i) + ": no picture of its size in " + name.toStdString());
+            continue;
+        }
+        const QPoint corner = cell.pos() * scale;
+        int differing = 0, inside = 0;
+        for (int y = 0; y < 25 * scale; ++y)
+            for (int x = 0; x < 25 * scale; ++x) {
+                if (!InsideDiamond(x, y, scale)) continue;
+                ++inside;
+                differing += screen.pixel(corner + QPoint(x, y)) != file.pixel(x, y);
+            }
+        if (differing > 0)
+            complaints.push_back("cell " + std::to_string(i) + " is not " + name.toStdString() + ": " +
+                                 std::to_string(differing) + " of " + std::to_string(inside) +
+                                 " pixels differ");
+    }
+    return complaints;
 }
 
 }  // namespace vintrel::testing

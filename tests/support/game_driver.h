@@ -14,15 +14,22 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vintrel::testing {
 
 // The nine pictures of the source tree.
 const PictureFiles& SourcePictures();
 
+// What is wrong with a window's painting, one line a cell; empty when all
+// is well.
+using Complaints = std::vector<std::string>;
+
 class GameDriver {
 public:
     GameDriver();
+    // A game whose pictures are `pictures`, all found in one folder.
+    explicit GameDriver(const PictureFiles& pictures);
     ~GameDriver();
 
     ViewPair& views() { return *views_; }
@@ -63,7 +70,14 @@ public:
     // The game as the window's cells hold it, e.g. for comparing views.
     static Position positionOf(const BoardWindow& window) { return window.position(); }
 
+    // Grabs `window` as a screen of its device pixel ratio (1, 2 or 3) shows
+    // it and compares every shown cell among `cells`, inside its diamond,
+    // with the file its picture comes from, read from the picture folder.
+    Complaints cellsPaintedWrongly(BoardWindow& window, const std::vector<Cell>& cells = AllCells()) const;
+    static std::vector<Cell> AllCells();
+
 private:
+    QString pictureFolder_;
     std::unique_ptr<ViewPair> views_;
 };
 
