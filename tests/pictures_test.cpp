@@ -2,12 +2,14 @@
 // missing or broken is passed over for a good copy further along the
 // search, or ends in an error that names the file and every place looked
 // in; a picture that breaks during a game gives way to a drawn stand-in.
+#include "game_driver.h"
 #include "pictures.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -360,6 +362,56 @@ TEST_F(PictureBreaksDuringPlay, ARepairedFileIsShownAgain) {
     const std::string warnings = loadTwice(Picture::Vint3Red, shown);
     EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), good);
     EXPECT_EQ(warnings, "");
+}
+
+// A game played from pictures in a scratch folder, which the test may
+// change during play. Every move stays in the red view.
+class PicturesInPlay : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(scratch_.isValid());
+        for (Picture each : AllPictures) WriteFile(pathOf(each), GoodPicture(each));
+        PictureSearch search = PictureFiles::locate({scratch_.path()});
+        ASSERT_TRUE(search.files) << qPrintable(search.error);
+        files_ = *search.files;
+        game_.emplace(*files_);
+        game_->trigger("mnuSwitch");
+    }
+
+    QString pathOf(Picture picture) const { return scratch_.filePath(NameOf(picture)); }
+
+    // As an image editor saves: a new file takes the old one's name.
+    void replaceFile(Picture picture, const QByteArray& contents) {
+        QSaveFile file(pathOf(picture));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(contents), contents.size());
+        ASSERT_TRUE(file.commit());
+    }
+
+    QTemporaryDir scratch_;
+    std::optional<PictureFiles> files_;
+    std::optional<testing::GameDriver> game_;
+};
+
+TEST_F(PicturesInPlay, AnUnchangedFileIsDecodedOnceWhateverTheCellsShow) {
+    // The search decodes each file to check it; the cells of both views,
+    // the moves, the committed man, the switches and a new game use those.
+    EXPECT_EQ(files_->decodeCount(), PictureCount);
+    game_->play("61-43 16-34 72-63");  // the last refused: red must capture
+    game_->clickButton("cmdShowCom");
+    game_->trigger("mnuBlue");
+    game_->trigger("mnuRed");
+    game_->trigger("mnuReset");
+    EXPECT_EQ(files_->decodeCount(), PictureCount);
+    EXPECT_EQ(game_->cellsPaintedWrongly(game_->red()), testing::Complaints{});
+}
+
+TEST_F(PicturesInPlay, AFileReplacedDuringPlayShowsAtTheNextChangeOfTheCell) {
+    // The red man restyled, here as the committed red man.
+    replaceFile(Picture::Vint1Red, GoodPicture(Picture::Vint1RedCom));
+    game_->drag(61, 43);
+    EXPECT_EQ(game_->cellsPaintedWrongly(game_->red(), {43}), testing::Complaints{});
+    EXPECT_EQ(files_->decodeCount(), PictureCount + 1);
 }
 
 // Started from its own folder, the program looks there once, not twice.
