@@ -5,13 +5,19 @@
 # to view, the menus open from their mnemonics, the rules panel appears in
 # its place, and "E&xit" ends the program with status 0.
 #
-# usage: real_window_test.sh PROGRAM PICTURE_FOLDER SCREEN_CELLS
+# With SCALE 2 or 3 the program runs under that QT_SCALE_FACTOR on a screen
+# as many times larger, and every diamond must show its "@2x" or "@3x"
+# picture.
+#
+# usage: real_window_test.sh PROGRAM PICTURE_FOLDER SCREEN_CELLS [SCALE]
 set -euo pipefail
 PROGRAM=$(readlink -f "$1") PICTURES=$(readlink -f "$2") SCREEN_CELLS=$(readlink -f "$3")
+SCALE=${4:-1}
 # shellcheck source=xvfb_session.sh
 source "$(dirname "$0")/xvfb_session.sh"
 
-CLIENT_WIDTH=792 CLIENT_HEIGHT=554
+# On screen, in the screen's pixels.
+CLIENT_WIDTH=$((792 * SCALE)) CLIENT_HEIGHT=$((554 * SCALE))
 ORIGIN_X='' ORIGIN_Y=''
 
 # layout "RED CELLS" "BLUE CELLS": one character per cell, as screen_cells
@@ -31,15 +37,15 @@ cell_centre() {
     local view=$1 cell=$2
     [[ $view == blue ]] && cell=$((99 - cell))
     local row=$((cell / 10)) column=$((cell % 10))
-    echo $((ORIGIN_X + (1440 + 360 * (row + column)) / 15 + 12)) \
-        $((ORIGIN_Y + (3960 + 360 * (row - column)) / 15 + 12))
+    echo $((ORIGIN_X + ((1440 + 360 * (row + column)) / 15 + 12) * SCALE)) \
+        $((ORIGIN_Y + ((3960 + 360 * (row - column)) / 15 + 12) * SCALE))
 }
 
 board_shown() {
     local view=$1 cells=$2 shot=$3
     screenshot "$shot"
     "$SCREEN_CELLS" cells "$WORK/$shot.png" "$view" "$cells" "$PICTURES" "$ORIGIN_X" "$ORIGIN_Y" \
-        >"$WORK/$shot.txt"
+        "$SCALE" >"$WORK/$shot.txt"
 }
 
 # Painting follows mapping by a moment, so the screen is read until it
@@ -55,7 +61,7 @@ expect_board() {
 
 board_found() {
     screenshot opening
-    "$SCREEN_CELLS" find "$WORK/opening.png" red "$1" "$PICTURES" >"$WORK/opening.txt"
+    "$SCREEN_CELLS" find "$WORK/opening.png" red "$1" "$PICTURES" "$SCALE" >"$WORK/opening.txt"
 }
 
 # With no window manager there is no frame: the X window is the Qt window
@@ -69,7 +75,7 @@ check_client_area() {
     say "red view at $x,$y, $width x $height"
     ((width == CLIENT_WIDTH)) || fail "the window is $width pixels wide, not $CLIENT_WIDTH"
     local menu=$((height - CLIENT_HEIGHT))
-    ((menu >= 10 && menu <= 80)) || fail "$menu pixels above the client area cannot be the menu bar"
+    ((menu >= 10 * SCALE && menu <= 80 * SCALE)) || fail "$menu pixels above the client area cannot be the menu bar"
     xprop -id "$window" WM_NORMAL_HINTS >"$WORK/size-hints.txt"
     if ! grep -q "minimum size: $width by $height" "$WORK/size-hints.txt" ||
         ! grep -q "maximum size: $width by $height" "$WORK/size-hints.txt"; then
@@ -145,8 +151,8 @@ open_menu() {
 
 rules_panel_shown() {
     screenshot "$1"
-    "$SCREEN_CELLS" panel "$WORK/$1.png" "$ORIGIN_X" "$ORIGIN_Y" 568 48 212 477 255 255 0 \
-        >"$WORK/$1.txt"
+    "$SCREEN_CELLS" panel "$WORK/$1.png" "$ORIGIN_X" "$ORIGIN_Y" \
+        $((568 * SCALE)) $((48 * SCALE)) $((212 * SCALE)) $((477 * SCALE)) 255 255 0 >"$WORK/$1.txt"
 }
 
 check_menus() {
@@ -165,9 +171,9 @@ check_menus() {
 
 main() {
     session_begin real_window_test
-    start_xvfb
+    start_xvfb "$((1280 * SCALE))x$((1024 * SCALE))x24"
     mkdir "$WORK/elsewhere"
-    start_program "$PROGRAM" "$WORK/elsewhere"
+    start_program "$PROGRAM" "$WORK/elsewhere" QT_SCALE_FACTOR="$SCALE"
 
     local red_men="60 70 80 90 61 71 72 81 82 83 91 92 93"
     local blue_men="7 8 9 6 17 16 18 19 27 28 29 38 39"

@@ -3,16 +3,21 @@
 // diamonds shows the picture a position calls for, and whether a panel of
 // one colour stands where it belongs.
 //
-//   screen_cells find   SHOT VIEW LAYOUT PICTURES      prints "X Y", the client
-//                                                      area's origin on screen
-//   screen_cells cells  SHOT VIEW LAYOUT PICTURES X Y  lists the cells that differ
+//   screen_cells find   SHOT VIEW LAYOUT PICTURES [SCALE]      prints "X Y", the
+//                                                              client area's
+//                                                              origin on screen
+//   screen_cells cells  SHOT VIEW LAYOUT PICTURES X Y [SCALE]  lists the cells
+//                                                              that differ
 //   screen_cells panel  SHOT X Y LEFT TOP WIDTH HEIGHT R G B
 //
 // VIEW is "red" or "blue". LAYOUT holds one character per cell, 0 to 99:
 // 'r' a red man, 'b' a blue man, '.' an empty diamond. PICTURES is the
-// folder of the nine picture files. X Y is the client area's origin on the
-// screen; LEFT TOP WIDTH HEIGHT place the panel in the client area. Exit
-// status: 0 as expected, 1 not, 2 on bad arguments or unreadable files.
+// folder of the picture files. SCALE, 1 unless given, is the program's
+// device pixel ratio: at 2 or 3 every diamond must show the picture's "@2x"
+// or "@3x" version, pixel for pixel. X Y is the client area's origin on the
+// screen; LEFT TOP WIDTH HEIGHT place the panel in the client area, all in
+// screen pixels. Exit status: 0 as expected, 1 not, 2 on bad arguments or
+// unreadable files.
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -36,25 +41,25 @@ struct BadArguments {
     std::string why;
 };
 
-// The pixels of a cell box that the program paints from the picture; its
-// corners show the grid and the frame beneath. Centre first: that is where
-// a man differs from the white around the board, so a search for the board
-// rules most places out at the first pixel.
-const std::vector<QPoint>& DiamondPixels() {
-    static const std::vector<QPoint> pixels = [] {
-        auto fromCentre = [](QPoint p) { return std::abs(p.x() - 12) + std::abs(p.y() - 12); };
-        std::vector<QPoint> inside;
-        for (int y = 0; y < CellSide; ++y)
-            for (int x = 0; x < CellSide; ++x)
-                if (std::abs(x + 0.5 - 12.5) + std::abs(y + 0.5 - 12.5) <= 22) inside.emplace_back(x, y);
-        std::stable_sort(inside.begin(), inside.end(),
-                         [&](QPoint a, QPoint b) { return fromCentre(a) < fromCentre(b); });
-        return inside;
-    }();
-    return pixels;
+// The pixels of a cell box that the program paints from the picture, at
+// `scale` screen pixels to a pixel of the board; its corners show the grid
+// and the frame beneath. Centre first: that is where a man differs from the
+// white around the board, so a search for the board rules most places out
+// at the first pixel.
+std::vector<QPoint> DiamondPixels(int scale) {
+    const int side = CellSide * scale, centre = side / 2;
+    auto fromCentre = [&](QPoint p) { return std::abs(p.x() - centre) + std::abs(p.y() - centre); };
+    std::vector<QPoint> inside;
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            if (std::abs((x + 0.5) / scale - 12.5) + std::abs((y + 0.5) / scale - 12.5) <= 22)
+                inside.emplace_back(x, y);
+    std::stable_sort(inside.begin(), inside.end(),
+                     [&](QPoint a, QPoint b) { return fromCentre(a) < fromCentre(b); });
+    return inside;
 }
 
-// Top-left corner of cell `index`'s box in the client area.
+// Top-left corner of cell `index`'s box in the client area, in board pixels.
 QPoint CellCorner(int index, bool blueView) {
     if (blueView) index = 99 - index;
     const int row = index / 10, column = index % 10;
@@ -77,29 +82,37 @@ int ToInt(const char* text) {
 // The picture each cell of a position shows in one view.
 struct ExpectedBoard {
     bool blueView = false;
+    int scale = 1;
+    std::string layout;
+    std::vector<QPoint> diamond;
     std::array<std::string, CellCount> names;
     std::map<std::string, QImage> pictures;
 
     const QImage& pictureOf(int cell) const { return pictures.at(names[cell]); }
 };
 
-std::string PictureName(char occupant, bool blueView) {
+std::string PictureName(char occupant, bool blueView, int scale) {
+    const std::string version = scale > 1 ? "@" + std::to_string(scale) + "x" : "";
     switch (occupant) {
-        case 'r': return blueView ? "imVint3red.bmp" : "imVint1red.bmp";
-        case 'b': return blueView ? "imVint1blue.bmp" : "imVint3blue.bmp";
-        case '.': return "imBlank.bmp";
+        case 'r': return (blueView ? "imVint3red" : "imVint1red") + version + ".bmp";
+        case 'b': return (blueView ? "imVint1blue" : "imVint3blue") + version + ".bmp";
+        case '.': return "imBlank" + version + ".bmp";
     }
     throw BadArguments{std::string("unknown occupant '") + occupant + "' in the layout"};
 }
 
 ExpectedBoard ReadExpectation(const std::string& view, const std::string& layout,
-                              const std::string& pictureFolder) {
+                              const std::string& pictureFolder, int scale) {
     if (view != "red" && view != "blue") throw BadArguments{"view must be red or blue"};
     if (layout.size() != CellCount) throw BadArguments{"the layout needs 100 cells"};
+    if (scale < 1 || scale > 3) throw BadArguments{"the scale must be 1, 2 or 3"};
     ExpectedBoard board;
     board.blueView = view == "blue";
+    board.scale = scale;
+    board.layout = layout;
+    board.diamond = DiamondPixels(scale);
     for (int i = 0; i < CellCount; ++i) {
-        board.names[i] = PictureName(layout[i], board.blueView);
+        board.names[i] = PictureName(layout[i], board.blueView, scale);
         if (!board.pictures.count(board.names[i]))
             board.pictures[board.names[i]] = LoadImage(pictureFolder + "/" + board.names[i]);
     }
@@ -110,10 +123,10 @@ ExpectedBoard ReadExpectation(const std::string& view, const std::string& layout
 // area standing at `origin`; stops counting at `enough`.
 int DifferingPixels(const QImage& screen, const ExpectedBoard& board, int cell, QPoint origin,
                     int enough) {
-    const QPoint corner = origin + CellCorner(cell, board.blueView);
+    const QPoint corner = origin + CellCorner(cell, board.blueView) * board.scale;
     const QImage& picture = board.pictureOf(cell);
     int differing = 0;
-    for (const QPoint& pixel : DiamondPixels()) {
+    for (const QPoint& pixel : board.diamond) {
         const QPoint onScreen = corner + pixel;
         const bool same = screen.rect().contains(onScreen) &&
                           (screen.pixel(onScreen) & 0xffffff) == (picture.pixel(pixel) & 0xffffff);
@@ -127,9 +140,9 @@ int DifferingPixels(const QImage& screen, const ExpectedBoard& board, int cell, 
 std::vector<int> SearchOrder(const ExpectedBoard& board) {
     std::vector<int> order;
     for (int i = 0; i < CellCount; ++i)
-        if (board.names[i] != "imBlank.bmp") order.push_back(i);
+        if (board.layout[i] != '.') order.push_back(i);
     for (int i = 0; i < CellCount; ++i)
-        if (board.names[i] == "imBlank.bmp") order.push_back(i);
+        if (board.layout[i] == '.') order.push_back(i);
     return order;
 }
 
@@ -155,7 +168,7 @@ int Find(const QImage& screen, const ExpectedBoard& board) {
 }
 
 int Cells(const QImage& screen, const ExpectedBoard& board, QPoint origin) {
-    const int diamond = int(DiamondPixels().size());
+    const int diamond = int(board.diamond.size());
     int wrongCells = 0;
     for (int cell = 0; cell < CellCount; ++cell) {
         const int differing = DifferingPixels(screen, board, cell, origin, diamond);
@@ -201,10 +214,12 @@ int Panel(const QImage& screen, QRect panel, QRgb colour) {
 
 int Run(int argc, char* argv[]) {
     const std::string mode = argc > 1 ? argv[1] : "";
-    if (mode == "find" && argc == 6)
-        return Find(LoadImage(argv[2]), ReadExpectation(argv[3], argv[4], argv[5]));
-    if (mode == "cells" && argc == 8)
-        return Cells(LoadImage(argv[2]), ReadExpectation(argv[3], argv[4], argv[5]),
+    if (mode == "find" && (argc == 6 || argc == 7))
+        return Find(LoadImage(argv[2]),
+                    ReadExpectation(argv[3], argv[4], argv[5], argc == 7 ? ToInt(argv[6]) : 1));
+    if (mode == "cells" && (argc == 8 || argc == 9))
+        return Cells(LoadImage(argv[2]),
+                     ReadExpectation(argv[3], argv[4], argv[5], argc == 9 ? ToInt(argv[8]) : 1),
                      {ToInt(argv[6]), ToInt(argv[7])});
     if (mode == "panel" && argc == 12) {
         const QPoint origin(ToInt(argv[3]), ToInt(argv[4]));

@@ -93,16 +93,18 @@ await_display() {
     return 1
 }
 
-# Starts Xvfb on a free display and points DISPLAY at it. The fixed DPI
+# start_xvfb [SCREEN]: starts Xvfb on a free display, its screen
+# 1280x1024x24 unless given, and points DISPLAY at it. The fixed DPI
 # keeps Qt from scaling the board: a pixel of the screenshot is a pixel of
 # the board. Without -noreset the server starts afresh whenever its last
 # client leaves, as the probe for readiness does, and refuses whoever
 # connects meanwhile: on a busy machine, the program.
 start_xvfb() {
+    local screen=${1:-1280x1024x24}
     local number first=$((100 + $$ % 400))
     for ((number = first; number < first + 200; number++)); do
         [[ -e /tmp/.X$number-lock || -e /tmp/.X11-unix/X$number ]] && continue
-        Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -noreset -dpi 96 >"$WORK/xvfb.log" 2>&1 &
+        Xvfb ":$number" -screen 0 "$screen" -nolisten tcp -noreset -dpi 96 >"$WORK/xvfb.log" 2>&1 &
         XVFB_PID=$!
         if await_display "$number"; then
             export DISPLAY=":$number"
@@ -115,10 +117,12 @@ start_xvfb() {
     fail "found no free display to start Xvfb on: $(cat "$WORK/xvfb.log" 2>/dev/null)"
 }
 
-# start_program PROGRAM FOLDER: runs PROGRAM from FOLDER on our display,
-# with stdout and stderr in $WORK/program.out and program.err.
+# start_program PROGRAM FOLDER [NAME=VALUE...]: runs PROGRAM from FOLDER on
+# our display, with the variables given, and with stdout and stderr in
+# $WORK/program.out and program.err.
 start_program() {
     local program folder=$2
+    local -a variables=("${@:3}")
     program=$(readlink -f "$1")
     mkdir -p "$WORK/runtime"
     chmod 700 "$WORK/runtime"
@@ -131,6 +135,7 @@ start_program() {
         export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$WORK/runtime"
         export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$WORK/system-leaks.supp"
         unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_QPA_PLATFORMTHEME
+        ((${#variables[@]} == 0)) || export "${variables[@]}"
         exec "$program"
     ) >"$WORK/program.out" 2>"$WORK/program.err" &
     PROGRAM_PID=$!
