@@ -103,11 +103,12 @@ QPixmap Shared(const QString& key, Make make) {
 // The key names the picture's pixels: an image's cache key changes with
 // every new decoding and every change of its pixels.
 QPixmap SharedFaceOf(const QPixmap& picture, const QColor& base, qreal ratio) {
+    // Ratios in thousandths, as whole numbers: formatting floating-point
+    // numbers took longer than the rest of the lookup.
     const QString key = QStringLiteral("vintrel-face-%1-%2-%3-%4")
-                            .arg(picture.toImage().cacheKey())
-                            .arg(picture.devicePixelRatio())
-                            .arg(base.rgba())
-                            .arg(ratio);
+                            .arg(QString::number(picture.toImage().cacheKey()),
+                                 QString::number(qRound(picture.devicePixelRatio() * 1000)),
+                                 QString::number(base.rgba()), QString::number(qRound(ratio * 1000)));
     return Shared(key, [&] { return FaceOf(picture, base, ratio); });
 }
 
@@ -283,8 +284,11 @@ void CellBox::readPicture(qreal ratio) {
 }
 
 void CellBox::clear() {
-    tag_.clear();
-    setAccessibleName(SpokenName(index_, Occupant::Empty));
+    // A new cell is empty already: its name needs no second telling.
+    if (!tag_.isEmpty()) {
+        tag_.clear();
+        setAccessibleName(SpokenName(index_, Occupant::Empty));
+    }
     picture_.reset();
     pixmap_ = QPixmap();
     face_ = QPixmap();
