@@ -191,15 +191,20 @@ QPixmap DiscOf(const QColor& colour, int diameter, int centre) {
     return Shared(key, [&] { return DrawnDisc(colour, diameter, centre); });
 }
 
-// On a screen finer than the board's pixels every line is drawn whole,
-// smoothed, at the screen's own resolution: the shortcuts of whole pixels
-// would draw it in steps of doubled pixels.
+// On a screen finer than the board's pixels every line is smoothed at the
+// screen's own resolution: the shortcuts of whole pixels would draw it in
+// steps of doubled pixels. Flat caps keep Qt on its fast way of filling a
+// line; a thick line's round ends are discs of their own.
 void DrawSmooth(QPainter& painter, const QLineF& line, int width, const QColor& colour) {
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
     // A hair line's whole pixels lie right of and below its course; the
     // smoothed line runs through their middles.
-    painter.drawLine(width <= 1 ? line.translated(0.5, 0.5) : line);
+    if (width <= 1) return painter.drawLine(line.translated(0.5, 0.5));
+    painter.drawLine(line);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    for (QPointF end : {line.p1(), line.p2()}) painter.drawEllipse(end, width / 2.0, width / 2.0);
 }
 
 }  // namespace
