@@ -289,7 +289,7 @@ void CellBox::readPicture(qreal ratio) {
 }
 
 void CellBox::clear() {
-    // A new cell is empty already: its name needs no second telling.
+    // An empty cell, as every new one, is named so already.
     if (!tag_.isEmpty()) {
         tag_.clear();
         setAccessibleName(SpokenName(index_, Occupant::Empty));
