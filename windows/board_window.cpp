@@ -270,6 +270,7 @@ void BoardWindow::layOutNewGame() {
     pair_.setSharedTurnRecord(Side::Red);
     state_.com.H3Com = false;
     state_.LastCapture = false;
+    emit gameChanged();
 }
 
 void BoardWindow::Form_Activate() {
@@ -290,6 +291,7 @@ void BoardWindow::Form_Activate() {
         }
         cells_[i]->show();
     }
+    emit gameChanged();
 }
 
 void BoardWindow::closeEvent(QCloseEvent* event) {
@@ -313,11 +315,35 @@ void BoardWindow::pbVint_MouseDown(Cell index, Qt::MouseButton button) {
     const Occupant occupant = cells_[index]->occupant();
     if (occupant == Occupant::Empty) return;
     state_.DragFromCell = index;
-    if (SideOf(occupant) == pair_.sharedTurnRecord())
+    if (mayPickUp(SideOf(occupant), button))
         startDrag(index, button);
     else
         showInfo("NOT YOUR TURN");
 }
+
+bool BoardWindow::mayPickUp(Side side, Qt::MouseButton button) const {
+    if (side != pair_.sharedTurnRecord()) return false;
+    return button == Qt::NoButton || mouseBarredFor_ != side;
+}
+
+void BoardWindow::pressCell(Cell index, Qt::MouseButton button) {
+    if (IsOnBoard(index) && cells_[index]->isEnabled()) pbVint_MouseDown(index, button);
+}
+
+void BoardWindow::carryHeldTo(QPointF boardPoint) {
+    if (!isDragging()) return;
+    dragImage_->move((boardPoint - QRectF(dragImage_->rect()).center()).toPoint());
+}
+
+void BoardWindow::dropHeldOn(Cell target) {
+    if (!isDragging()) return;
+    cancelDrag();
+    if (IsOnBoard(target)) pbVint_DragDrop(target);
+}
+
+void BoardWindow::putHeldBack() { cancelDrag(); }
+
+QPointF BoardWindow::cellCentre(Cell index) const { return QRectF(cells_[index]->geometry()).center(); }
 
 void BoardWindow::startDrag(Cell from, Qt::MouseButton button) {
     dragButton_ = button;
@@ -335,13 +361,13 @@ void BoardWindow::followDrag(QPoint globalPosition) {
 }
 
 void BoardWindow::finishDrag(QPoint globalPosition, Qt::MouseButton button) {
-    if (!isDragging() || button != dragButton_) return;
+    if (!isDragging() || button != *dragButton_) return;
     cancelDrag();
     if (CellBox* target = cellAt(globalPosition)) pbVint_DragDrop(target->index());
 }
 
 void BoardWindow::cancelDrag() {
-    dragButton_ = Qt::NoButton;
+    dragButton_.reset();
     if (dragImage_) dragImage_->hide();
 }
 
@@ -361,7 +387,12 @@ void BoardWindow::pbVint_DragDrop(Cell target) {
     const Side mover = SideOf(cells_[source]->occupant());
     const DropDecision decision = DecideDrop(position(), mover, state_.com, source, target);
     if (decision.outcome == DropOutcome::NoChange) return;
-    if (Stands(decision.outcome)) return carryOut(mover, decision);
+    if (Stands(decision.outcome)) {
+        carryOut(mover, decision);
+        emit moveStood(mover, source, target, decision.captures);
+        emit gameChanged();
+        return;
+    }
     showInfo(RefusalMessage(decision.outcome));
     if (decision.outcome == DropOutcome::MustCapture) cmdShowCom_->show();
 }
@@ -422,6 +453,7 @@ void BoardWindow::endGame() {
     otherViewItem_->setEnabled(false);
     mnuUnmove_->setEnabled(false);
     setCellsEnabled(false);
+    emit gameEnded();
 }
 
 // --------------------------------------------------------------- commands
@@ -455,6 +487,7 @@ void BoardWindow::mnuUnmove_Click() {
     cmdShowCom_->hide();
     lblInfo_->hide();
     mnuUnmove_->setEnabled(false);
+    emit gameChanged();
 }
 
 void BoardWindow::otherViewItem_Click() {
@@ -556,6 +589,7 @@ void BoardWindow::setFrameAndBackground(const QColor& frame, const QColor& backg
 void BoardWindow::showInfo(const char* message) {
     lblInfo_->setText(QString::fromLatin1(message));
     lblInfo_->show();
+    emit messageShown(lblInfo_->text());
 }
 
 void BoardWindow::setCellsEnabled(bool enabled) {

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <bitset>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -46,7 +47,22 @@ public:
     CellBox& cell(Cell index) const { return *cells_[index]; }
     Position position() const;
     bool isLoaded() const { return loaded_; }
-    bool isDragging() const { return dragButton_ != Qt::NoButton; }
+    bool isDragging() const { return dragButton_.has_value(); }
+    QWidget* board() const { return board_; }
+
+    // The paths a player's hands take, open to any other hand that plays:
+    // the keys, the computer. A press on a cell does what the mouse's does;
+    // a man picked up without the mouse (`Qt::NoButton`) is never let go by
+    // a mouse release.
+    void pressCell(Cell index, Qt::MouseButton button = Qt::NoButton);
+    // The copy of the held man, centred on a point of the board.
+    void carryHeldTo(QPointF boardPoint);
+    void dropHeldOn(Cell target);
+    void putHeldBack();
+    Cell heldFrom() const { return isDragging() ? state_.DragFromCell : NoCell; }
+    QPointF cellCentre(Cell index) const;
+    // While set, the mouse may pick up no man of that side: "NOT YOUR TURN".
+    void barMouseFor(std::optional<Side> side) { mouseBarredFor_ = side; }
 
     // Back to the state of a freshly created window, before its load.
     void restoreCreationState();
@@ -61,6 +77,16 @@ public:
 
     CellSet hiddenCells() const;
     void setHiddenCells(const CellSet& hidden);
+
+signals:
+    // After a move stood and every window took its effect, the other view
+    // shown where the switch is on.
+    void moveStood(vintrel::Side mover, vintrel::Cell from, vintrel::Cell to, bool captures);
+    void messageShown(const QString& message);
+    void gameEnded();
+    // The game may have changed under anyone who watches it: a move, a take
+    // back, a new game, an activation.
+    void gameChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -86,6 +112,7 @@ private:
     void pbVint_DragDrop(Cell target);
     void startDrag(Cell from, Qt::MouseButton button);
     void followDrag(QPoint globalPosition);
+    bool mayPickUp(Side side, Qt::MouseButton button) const;
     void finishDrag(QPoint globalPosition, Qt::MouseButton button);
     void cancelDrag();
     CellBox* cellAt(QPoint globalPosition) const;
@@ -122,7 +149,9 @@ private:
     WindowState state_;
     CommitmentsBefore undoCommitments_;
     bool loaded_ = false;
-    Qt::MouseButton dragButton_ = Qt::NoButton;
+    // The button that holds a man, Qt::NoButton for a hand without one.
+    std::optional<Qt::MouseButton> dragButton_;
+    std::optional<Side> mouseBarredFor_;
 
     QWidget* board_ = nullptr;
     std::array<CellBox*, CellCount> cells_{};
