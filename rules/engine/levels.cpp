@@ -1,6 +1,8 @@
 #include "levels.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 
 namespace vintrel::engine {
 namespace {
@@ -41,7 +43,10 @@ std::optional<Strength> StrengthNamed(std::string_view name) {
 }
 
 SearchResult ChooseMove(const GameState& state, const Level& level, const std::atomic<bool>* cancel) {
-    TranspositionTable table(level.tableSizeLog2);
+    // About an entry a node: a small budget needs no large table, and
+    // clearing one would cost more than the search.
+    const int nodesLog2 = int(std::bit_width(level.limits.maxNodes));
+    TranspositionTable table(std::clamp(nodesLog2, 10, level.tableSizeLog2));
     return Search(table, cancel).run(state, level.limits);
 }
 
