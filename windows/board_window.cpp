@@ -222,7 +222,7 @@ void BoardWindow::restoreCreationState() {
              lblInfo_, lblRules_, lblOVER_, lblabout_, cmdShowCom_, cmdReset_, cmdHideRules_, cmdokabout_})
         item->hide();
     lblInfo_->clear();
-    mnuUnmove_->setEnabled(false);
+    closeTakeBack();
     mnuSwitch_->setEnabled(true);
     mnuSwitch_->setChecked(true);
     otherViewItem_->setEnabled(view_.otherViewItemEnabledAtCreation);
@@ -246,7 +246,7 @@ void BoardWindow::Form_Load() {
 }
 
 void BoardWindow::takeGameFromRedView() {
-    mnuUnmove_->setEnabled(false);
+    closeTakeBack();
     state_.Turn = pair_.sharedTurnRecord();
     for (Cell i = 0; i < CellCount; ++i) refreshCellFromTwin(i);
     otherViewItem_->setEnabled(true);
@@ -259,7 +259,7 @@ void BoardWindow::layOutNewGame() {
     }
     for (Cell i : RedHomeCells) setOccupant(i, Occupant::RedMan);
     for (Cell i : BlueHomeCells) setOccupant(i, Occupant::BlueMan);
-    mnuUnmove_->setEnabled(false);
+    closeTakeBack();
     otherViewItem_->setEnabled(true);
     mnuSwitch_->setEnabled(true);
     mnuSwitch_->setChecked(true);
@@ -270,11 +270,12 @@ void BoardWindow::layOutNewGame() {
     pair_.setSharedTurnRecord(Side::Red);
     state_.com.H3Com = false;
     state_.LastCapture = false;
+    emit gameChanged();
 }
 
 void BoardWindow::Form_Activate() {
     lblInfo_->hide();
-    mnuUnmove_->setEnabled(false);
+    closeTakeBack();
     otherViewItem_->setEnabled(true);
     state_.Turn = pair_.sharedTurnRecord();
     if (!view_.turnedHalfRound) pair_.loadBlueView();
@@ -292,6 +293,7 @@ void BoardWindow::Form_Activate() {
         }
         cells_[i]->show();
     }
+    emit gameChanged();
 }
 
 void BoardWindow::closeEvent(QCloseEvent* event) {
@@ -309,17 +311,59 @@ void BoardWindow::hideEvent(QHideEvent* event) {
 void BoardWindow::pbVint_MouseDown(Cell index, Qt::MouseButton button) {
     // A press that reaches the view not on screen is no player's.
     if (isDragging() || !isVisible()) return;
-    for (QWidget* item : std::initializer_list<QWidget*>{
-             lblInfo_, lblOVER_, cmdReset_, cmdShowCom_, cmdHideRules_, lblRules_})
-        item->hide();
+    hidePanelsOnPress();
     const Occupant occupant = cells_[index]->occupant();
     if (occupant == Occupant::Empty) return;
     state_.DragFromCell = index;
-    if (SideOf(occupant) == pair_.sharedTurnRecord())
+    if (mayPickUp(SideOf(occupant)))
         startDrag(index, button);
     else
         showInfo("NOT YOUR TURN");
 }
+
+void BoardWindow::hidePanelsOnPress() {
+    for (QWidget* item : std::initializer_list<QWidget*>{
+             lblInfo_, lblOVER_, cmdReset_, cmdShowCom_, cmdHideRules_, lblRules_})
+        item->hide();
+}
+
+bool BoardWindow::pickUp(Cell from) {
+    if (!lift(from)) return false;
+    hidePanelsOnPress();
+    return true;
+}
+
+bool BoardWindow::mayPickUp(Side side) const {
+    return side == pair_.sharedTurnRecord() && side != pressesBarredFor_;
+}
+
+void BoardWindow::pressCell(Cell index, Qt::MouseButton button) {
+    if (IsOnBoard(index) && cells_[index]->isEnabled()) pbVint_MouseDown(index, button);
+}
+
+bool BoardWindow::lift(Cell from) {
+    if (isDragging() || !isVisible() || !IsOnBoard(from)) return false;
+    const Occupant occupant = cells_[from]->occupant();
+    if (occupant == Occupant::Empty || SideOf(occupant) != pair_.sharedTurnRecord()) return false;
+    state_.DragFromCell = from;
+    startDrag(from, Qt::NoButton);
+    return true;
+}
+
+void BoardWindow::carryHeldTo(QPointF boardPoint) {
+    if (!isDragging()) return;
+    dragImage_->move((boardPoint - QRectF(dragImage_->rect()).center()).toPoint());
+}
+
+void BoardWindow::dropHeldOn(Cell target) {
+    if (!isDragging()) return;
+    cancelDrag();
+    if (IsOnBoard(target)) pbVint_DragDrop(target);
+}
+
+void BoardWindow::putHeldBack() { cancelDrag(); }
+
+QPointF BoardWindow::cellCentre(Cell index) const { return QRectF(cells_[index]->geometry()).center(); }
 
 void BoardWindow::startDrag(Cell from, Qt::MouseButton button) {
     dragButton_ = button;
@@ -337,13 +381,13 @@ void BoardWindow::followDrag(QPoint globalPosition) {
 }
 
 void BoardWindow::finishDrag(QPoint globalPosition, Qt::MouseButton button) {
-    if (!isDragging() || button != dragButton_) return;
+    if (!isDragging() || button != *dragButton_) return;
     cancelDrag();
     if (CellBox* target = cellAt(globalPosition)) pbVint_DragDrop(target->index());
 }
 
 void BoardWindow::cancelDrag() {
-    dragButton_ = Qt::NoButton;
+    dragButton_.reset();
     if (dragImage_) dragImage_->hide();
 }
 
@@ -363,7 +407,12 @@ void BoardWindow::pbVint_DragDrop(Cell target) {
     const Side mover = SideOf(cells_[source]->occupant());
     const DropDecision decision = DecideDrop(position(), mover, state_.com, source, target);
     if (decision.outcome == DropOutcome::NoChange) return;
-    if (Stands(decision.outcome)) return carryOut(mover, decision);
+    if (Stands(decision.outcome)) {
+        carryOut(mover, decision);
+        emit moveStood(mover, source, target, decision.captures);
+        emit gameChanged();
+        return;
+    }
     showInfo(RefusalMessage(decision.outcome));
     if (decision.outcome == DropOutcome::MustCapture) cmdShowCom_->show();
 }
@@ -384,6 +433,9 @@ void BoardWindow::carryOut(Side mover, const DropDecision& decision) {
         state_.com.H1ComCell = NoCell;
     }
     if (decision.outcome == DropOutcome::WonByCorner) return endGame();
+    earlierMove_.reset();
+    if (mnuUnmove_->isEnabled())
+        earlierMove_ = EarlierMove{state_.UndoFromCell, state_.UndoToCell, state_.LastCapture, undoCommitments_};
     state_.UndoFromCell = from;
     state_.UndoToCell = to;
     state_.LastCapture = decision.captures;
@@ -422,8 +474,9 @@ void BoardWindow::endGame() {
     cmdReset_->show();
     mnuSwitch_->setEnabled(false);
     otherViewItem_->setEnabled(false);
-    mnuUnmove_->setEnabled(false);
+    closeTakeBack();
     setCellsEnabled(false);
+    emit gameEnded();
 }
 
 // --------------------------------------------------------------- commands
@@ -457,6 +510,23 @@ void BoardWindow::mnuUnmove_Click() {
     cmdShowCom_->hide();
     lblInfo_->hide();
     mnuUnmove_->setEnabled(false);
+    emit gameChanged();
+}
+
+bool BoardWindow::takeBackEarlierMove() {
+    if (mnuUnmove_->isEnabled() || !earlierMove_) return false;
+    const EarlierMove earlier = *std::exchange(earlierMove_, std::nullopt);
+    state_.UndoFromCell = earlier.from;
+    state_.UndoToCell = earlier.to;
+    state_.LastCapture = earlier.capture;
+    undoCommitments_ = earlier.before;
+    mnuUnmove_Click();
+    return true;
+}
+
+void BoardWindow::closeTakeBack() {
+    mnuUnmove_->setEnabled(false);
+    earlierMove_.reset();
 }
 
 void BoardWindow::otherViewItem_Click() {
@@ -558,6 +628,7 @@ void BoardWindow::setFrameAndBackground(const QColor& frame, const QColor& backg
 void BoardWindow::showInfo(const char* message) {
     lblInfo_->setText(QString::fromLatin1(message));
     lblInfo_->show();
+    emit messageShown(lblInfo_->text());
 }
 
 void BoardWindow::setCellsEnabled(bool enabled) {

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <bitset>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -46,7 +47,31 @@ public:
     CellBox& cell(Cell index) const { return *cells_[index]; }
     Position position() const;
     bool isLoaded() const { return loaded_; }
-    bool isDragging() const { return dragButton_ != Qt::NoButton; }
+    bool isDragging() const { return dragButton_.has_value(); }
+    QWidget* board() const { return board_; }
+
+    // The paths a player's hands take, open to any other hand that plays:
+    // the keys, the computer. A press on a cell does what the mouse's does;
+    // a man picked up without the mouse (`Qt::NoButton`) is never let go by
+    // a mouse release.
+    void pressCell(Cell index, Qt::MouseButton button = Qt::NoButton);
+    // The copy of the held man, centred on a point of the board.
+    void carryHeldTo(QPointF boardPoint);
+    void dropHeldOn(Cell target);
+    void putHeldBack();
+    Cell heldFrom() const { return isDragging() ? state_.DragFromCell : NoCell; }
+    QPointF cellCentre(Cell index) const;
+    // While set, no press picks up a man of that side: "NOT YOUR TURN".
+    void barPressesFor(std::optional<Side> side) { pressesBarredFor_ = side; }
+    // Lifts the man of the side to move on `from` without a press: nothing
+    // else changes. He goes where dropHeldOn() lets him go, or back.
+    bool lift(Cell from);
+    // Picks him up as a press would, hiding the panels a press hides, though
+    // presses may be barred from his side.
+    bool pickUp(Cell from);
+    // Right after a take back, takes back the move this window made before
+    // it, for a hand whose reply goes together with the move it answered.
+    bool takeBackEarlierMove();
 
     // Back to the state of a freshly created window, before its load.
     void restoreCreationState();
@@ -62,6 +87,16 @@ public:
     CellSet hiddenCells() const;
     void setHiddenCells(const CellSet& hidden);
 
+signals:
+    // After a move stood and every window took its effect, the other view
+    // shown where the switch is on.
+    void moveStood(vintrel::Side mover, vintrel::Cell from, vintrel::Cell to, bool captures);
+    void messageShown(const QString& message);
+    void gameEnded();
+    // The game may have changed under anyone who watches it: a move, a take
+    // back, a new game, an activation.
+    void gameChanged();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -71,6 +106,13 @@ private:
     struct CommitmentsBefore {
         CommitmentRecord com;
         CellSet markersInTwin;
+    };
+    // The undo record of the move before the last.
+    struct EarlierMove {
+        Cell from;
+        Cell to;
+        bool capture;
+        CommitmentsBefore before;
     };
 
     void buildBoard();
@@ -86,6 +128,8 @@ private:
     void pbVint_DragDrop(Cell target);
     void startDrag(Cell from, Qt::MouseButton button);
     void followDrag(QPoint globalPosition);
+    bool mayPickUp(Side side) const;
+    void hidePanelsOnPress();
     void finishDrag(QPoint globalPosition, Qt::MouseButton button);
     void cancelDrag();
     CellBox* cellAt(QPoint globalPosition) const;
@@ -96,6 +140,7 @@ private:
     void legitCom(Side mover, bool& committed, Cell& comCell);
     void passTurn();
     void endGame();
+    void closeTakeBack();
 
     void cmdReset_Click();
     void mnuUnmove_Click();
@@ -121,8 +166,11 @@ private:
     const PictureFiles& pictures_;
     WindowState state_;
     CommitmentsBefore undoCommitments_;
+    std::optional<EarlierMove> earlierMove_;
     bool loaded_ = false;
-    Qt::MouseButton dragButton_ = Qt::NoButton;
+    // The button that holds a man, Qt::NoButton for a hand without one.
+    std::optional<Qt::MouseButton> dragButton_;
+    std::optional<Side> pressesBarredFor_;
 
     QWidget* board_ = nullptr;
     std::array<CellBox*, CellCount> cells_{};
