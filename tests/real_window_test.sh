@@ -190,7 +190,7 @@ blue_moved() {
 
 computer_replied() {
     screenshot reply
-    "$SCREEN_CELLS" read "$WORK/reply.png" red "$PICTURES" "$ORIGIN_X" "$ORIGIN_Y" >"$WORK/reply.txt" &&
+    "$SCREEN_CELLS" read "$WORK/reply.png" red "$PICTURES" "$ORIGIN_X" "$ORIGIN_Y" "$SCALE" >"$WORK/reply.txt" &&
         blue_moved "$1" "$(cat "$WORK/reply.txt")"
 }
 

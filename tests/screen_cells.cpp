@@ -9,8 +9,9 @@
 //   screen_cells cells  SHOT VIEW LAYOUT PICTURES X Y [SCALE]  lists the cells
 //                                                              that differ
 //   screen_cells panel  SHOT X Y LEFT TOP WIDTH HEIGHT R G B
-//   screen_cells read   SHOT VIEW PICTURES X Y         prints the LAYOUT shown,
-//                                                      '?' where no picture fits
+//   screen_cells read   SHOT VIEW PICTURES X Y [SCALE]         prints the LAYOUT
+//                                                              shown, '?' where
+//                                                              no picture fits
 //
 // VIEW is "red" or "blue". LAYOUT holds one character per cell, 0 to 99:
 // 'r' a red man, 'b' a blue man, '.' an empty diamond. PICTURES is the
@@ -182,11 +183,12 @@ int Cells(const QImage& screen, const ExpectedBoard& board, QPoint origin) {
     return wrongCells == 0 ? 0 : 1;
 }
 
-int Read(const QImage& screen, const std::string& view, const std::string& pictureFolder, QPoint origin) {
+int Read(const QImage& screen, const std::string& view, const std::string& pictureFolder, QPoint origin,
+         int scale) {
     const std::string occupants = "rb.";
     std::vector<ExpectedBoard> boards;
     for (char occupant : occupants)
-        boards.push_back(ReadExpectation(view, std::string(CellCount, occupant), pictureFolder));
+        boards.push_back(ReadExpectation(view, std::string(CellCount, occupant), pictureFolder, scale));
     std::string layout;
     for (int cell = 0; cell < CellCount; ++cell) {
         char seen = '?';
@@ -239,8 +241,9 @@ int Run(int argc, char* argv[]) {
         return Cells(LoadImage(argv[2]),
                      ReadExpectation(argv[3], argv[4], argv[5], argc == 9 ? ToInt(argv[8]) : 1),
                      {ToInt(argv[6]), ToInt(argv[7])});
-    if (mode == "read" && argc == 7)
-        return Read(LoadImage(argv[2]), argv[3], argv[4], {ToInt(argv[5]), ToInt(argv[6])});
+    if (mode == "read" && (argc == 7 || argc == 8))
+        return Read(LoadImage(argv[2]), argv[3], argv[4], {ToInt(argv[5]), ToInt(argv[6])},
+                    argc == 8 ? ToInt(argv[7]) : 1);
     if (mode == "panel" && argc == 12) {
         const QPoint origin(ToInt(argv[3]), ToInt(argv[4]));
         const QRect panel = QRect(ToInt(argv[5]), ToInt(argv[6]), ToInt(argv[7]), ToInt(argv[8]))
