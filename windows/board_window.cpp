@@ -281,9 +281,9 @@ void BoardWindow::Form_Activate() {
     if (!view_.turnedHalfRound) pair_.loadBlueView();
     state_.com = CommitmentRecord{};
     setFrameAndBackground(view_.frameColour.colour(), White.colour());
-    // An unbuilt blue view has nothing to hand over: it would be a copy.
-    if (!pair_.hasTwin(*this)) return;
-    for (Cell i = 0; i < CellCount; ++i) {
+    // An unbuilt blue view would be a copy of this one: nothing to take over.
+    const bool twinBuilt = pair_.hasTwin(*this);
+    for (Cell i = 0; twinBuilt && i < CellCount; ++i) {
         refreshCellFromTwin(i);
         if (cells_[i]->isHidden()) {
             // A marker left by the other window: this man stands committed.
