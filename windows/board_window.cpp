@@ -137,7 +137,9 @@ void BoardWindow::buildButtons() {
         button->setGeometry(spec.place.pixels());
         Paint(button, QPalette::Button, spec.back.colour());
         button->setFont(FontOf(spec.font));
-        button->setFocusPolicy(Qt::NoFocus);
+        // Tab reaches a button while it is shown; a click leaves the focus
+        // on the board.
+        button->setFocusPolicy(Qt::TabFocus);
         buttons[i] = button;
     }
     cmdShowCom_ = buttons[0];

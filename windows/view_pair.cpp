@@ -1,5 +1,6 @@
 #include "view_pair.h"
 
+#include "board_cursor.h"
 #include "board_window.h"
 #include "view_table.h"
 
@@ -7,7 +8,8 @@ namespace vintrel {
 
 ViewPair::ViewPair(const PictureFiles& pictures)
     : red_(std::make_unique<BoardWindow>(RedView, *this, pictures)),
-      blue_(std::make_unique<BoardWindow>(BlueView, *this, pictures)) {}
+      blue_(std::make_unique<BoardWindow>(BlueView, *this, pictures)),
+      cursor_(std::make_unique<BoardCursor>(*this)) {}
 
 ViewPair::~ViewPair() = default;
 

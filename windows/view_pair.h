@@ -11,6 +11,7 @@
 
 namespace vintrel {
 
+class BoardCursor;
 class BoardWindow;
 
 class ViewPair : public QObject {
@@ -48,6 +49,7 @@ private:
 
     std::unique_ptr<BoardWindow> red_;
     std::unique_ptr<BoardWindow> blue_;
+    std::unique_ptr<BoardCursor> cursor_;
     Side sharedTurnRecord_ = Side::Red;
     bool unloading_ = false;
 };
