@@ -4,6 +4,8 @@
 // bring up; and the buttons reached by Tab.
 #include "game_driver.h"
 
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -15,6 +17,8 @@ namespace {
 
 using testing::GameDriver;
 using testing::PositionWith;
+
+QString SpokenName(QWidget& widget) { return QAccessible::queryAccessibleInterface(&widget)->text(QAccessible::Name); }
 
 QWidget& Ring(BoardWindow& window) { return *window.board()->findChild<QWidget*>(QStringLiteral("cursorRing")); }
 
@@ -113,6 +117,7 @@ TEST(KeyboardCursor, EscapePutsAPickedUpManBack) {
     game.cursorTo(61);
     game.key(Qt::Key_Space);
     ASSERT_EQ(red.heldFrom(), 61);
+    EXPECT_EQ(SpokenName(red.cell(61)), "cell 61, red man, held");
     game.cursorTo(43);
     auto* copy = red.board()->findChild<QLabel*>(QStringLiteral("dragImage"));
     EXPECT_LE((QRectF(copy->geometry()).center() - red.cellCentre(43)).manhattanLength(), 1)
@@ -121,6 +126,7 @@ TEST(KeyboardCursor, EscapePutsAPickedUpManBack) {
     game.key(Qt::Key_Escape);
     EXPECT_EQ(red.heldFrom(), NoCell);
     EXPECT_TRUE(copy->isHidden());
+    EXPECT_EQ(SpokenName(red.cell(61)), "cell 61, red man");
     EXPECT_EQ(GameDriver::positionOf(red), StartingPosition());
     EXPECT_EQ(game.message(), "");
     game.key(Qt::Key_Space);  // on the empty diamond: nothing to drop

@@ -2,6 +2,7 @@
 
 #include "board_cursor.h"
 #include "board_window.h"
+#include "screen_reader.h"
 #include "view_table.h"
 
 namespace vintrel {
@@ -9,7 +10,8 @@ namespace vintrel {
 ViewPair::ViewPair(const PictureFiles& pictures)
     : red_(std::make_unique<BoardWindow>(RedView, *this, pictures)),
       blue_(std::make_unique<BoardWindow>(BlueView, *this, pictures)),
-      cursor_(std::make_unique<BoardCursor>(*this)) {}
+      cursor_(std::make_unique<BoardCursor>(*this)),
+      announcer_(std::make_unique<Announcer>(*this)) {}
 
 ViewPair::~ViewPair() = default;
 

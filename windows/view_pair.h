@@ -11,6 +11,7 @@
 
 namespace vintrel {
 
+class Announcer;
 class BoardCursor;
 class BoardWindow;
 
@@ -49,7 +50,10 @@ private:
 
     std::unique_ptr<BoardWindow> red_;
     std::unique_ptr<BoardWindow> blue_;
+    // The cursor before the announcer: a move's news goes to the diamond
+    // the cursor has just been taken to.
     std::unique_ptr<BoardCursor> cursor_;
+    std::unique_ptr<Announcer> announcer_;
     Side sharedTurnRecord_ = Side::Red;
     bool unloading_ = false;
 };
