@@ -18,9 +18,13 @@ namespace {
 using testing::GameDriver;
 using testing::PositionWith;
 
-QString SpokenName(QWidget& widget) { return QAccessible::queryAccessibleInterface(&widget)->text(QAccessible::Name); }
+QString SpokenName(QWidget& widget) {
+    return QAccessible::queryAccessibleInterface(&widget)->text(QAccessible::Name);
+}
 
-QWidget& Ring(BoardWindow& window) { return *window.board()->findChild<QWidget*>(QStringLiteral("cursorRing")); }
+QWidget& Ring(BoardWindow& window) {
+    return *window.board()->findChild<QWidget*>(QStringLiteral("cursorRing"));
+}
 
 bool RingAround(BoardWindow& window, Cell cell) {
     QWidget& ring = Ring(window);
@@ -97,7 +101,8 @@ void ExpectSweepReachesEveryDiamond(GameDriver& game) {
         const Cell after = game.cursor();
         if (after == before) continue;
         EXPECT_TRUE(PointsItsWay(key, window.cellCentre(before), window.cellCentre(after)))
-            << window.objectName().toStdString() << ": key " << key << " led from " << before << " to " << after;
+            << window.objectName().toStdString() << ": key " << key << " led from " << before << " to "
+            << after;
         reached.insert(after);
     }
     EXPECT_EQ(reached.size(), std::size_t(CellCount)) << window.objectName().toStdString();

@@ -13,19 +13,21 @@
 namespace vintrel {
 namespace {
 
+using Lattice = std::array<QPoint, CellCount>;
+
 // Diamonds that share an edge stand half a step apart on both axes.
 qreal HalfStep(const BoardWindow& window) {
     return std::abs(window.cellCentre(1).x() - window.cellCentre(0).x());
 }
 
-std::array<QPoint, CellCount> LatticeOf(const BoardWindow& window) {
+Lattice LatticeOf(const BoardWindow& window) {
     qreal left = window.cellCentre(0).x(), top = window.cellCentre(0).y();
     for (Cell i = 1; i < CellCount; ++i) {
         left = std::min(left, window.cellCentre(i).x());
         top = std::min(top, window.cellCentre(i).y());
     }
     const qreal half = HalfStep(window);
-    std::array<QPoint, CellCount> lattice{};
+    Lattice lattice{};
     for (Cell i = 0; i < CellCount; ++i) {
         const QPointF centre = window.cellCentre(i);
         lattice[i] = QPoint(qRound((centre.x() - left) / half), qRound((centre.y() - top) / half));
@@ -33,7 +35,7 @@ std::array<QPoint, CellCount> LatticeOf(const BoardWindow& window) {
     return lattice;
 }
 
-Cell CellAt(const std::array<QPoint, CellCount>& lattice, QPoint point) {
+Cell CellAt(const Lattice& lattice, QPoint point) {
     const auto found = std::find(lattice.begin(), lattice.end(), point);
     return found == lattice.end() ? NoCell : Cell(found - lattice.begin());
 }
@@ -44,7 +46,7 @@ Cell CellAt(const std::array<QPoint, CellCount>& lattice, QPoint point) {
 // to either side: each column is paired with its neighbour, so that Up
 // twice goes straight up and Down undoes Up; along an edge the other side
 // serves. So every diamond is reached, whichever way the board is turned.
-Cell Neighbour(const std::array<QPoint, CellCount>& lattice, Cell from, int key) {
+Cell Neighbour(const Lattice& lattice, Cell from, int key) {
     const QPoint point = lattice[from];
     if (key == Qt::Key_Left || key == Qt::Key_Right)
         return CellAt(lattice, point + QPoint(key == Qt::Key_Left ? -2 : 2, 0));
@@ -55,7 +57,7 @@ Cell Neighbour(const std::array<QPoint, CellCount>& lattice, Cell from, int key)
 }
 
 // The nearest diamond to the player: the corner at the bottom of the view.
-Cell BottomCorner(const std::array<QPoint, CellCount>& lattice) {
+Cell BottomCorner(const Lattice& lattice) {
     const auto lowest = std::max_element(lattice.begin(), lattice.end(),
                                          [](QPoint a, QPoint b) { return a.y() < b.y(); });
     return Cell(lowest - lattice.begin());
@@ -106,38 +108,31 @@ protected:
 }  // namespace
 
 BoardCursor::BoardCursor(ViewPair& pair) : pair_(pair) {
-    BoardWindow* windows[] = {&pair.red(), &pair.blue()};
-    for (std::size_t i = 0; i < views_.size(); ++i) {
-        ViewCursor& view = views_[i];
-        BoardWindow& window = *windows[i];
-        view.window = &window;
-        view.lattice = LatticeOf(window);
-        view.ring = new CursorRing(window.board(), HalfStep(window));
-        // The copy of a held man stays in front of the ring.
-        if (auto* heldCopy = window.board()->findChild<QWidget*>(QStringLiteral("dragImage")))
-            view.ring->stackUnder(heldCopy);
-        view.at = BottomCorner(view.lattice);
-        placeOn(view, view.at);
-        window.installEventFilter(this);
-        for (Cell cell = 0; cell < CellCount; ++cell)
-            connect(&window.cell(cell), &CellBox::pressed, this, [this, &view](Cell index) {
-                showRings(false);
-                placeOn(view, index);
-            });
-        connect(&window, &BoardWindow::moveStood, this,
-                [this](Side, Cell, Cell to, bool) { moveEnded(to); });
-        connect(&window, &BoardWindow::gameChanged, this, [this, &view] { takeFocusIfLost(view); });
-    }
+    follow(views_[0], pair.red());
+    follow(views_[1], pair.blue());
 }
 
-Cell BoardCursor::at(const BoardWindow& view) const { return views_[indexOf(view)].at; }
-
-std::size_t BoardCursor::indexOf(const BoardWindow& window) const {
-    return &window == views_[0].window ? 0 : 1;
+void BoardCursor::follow(ViewCursor& view, BoardWindow& window) {
+    view.window = &window;
+    view.lattice = LatticeOf(window);
+    view.ring = new CursorRing(window.board(), HalfStep(window));
+    // The copy of a held man stays in front of the ring.
+    if (auto* heldCopy = window.board()->findChild<QWidget*>(QStringLiteral("dragImage")))
+        view.ring->stackUnder(heldCopy);
+    view.at = BottomCorner(view.lattice);
+    placeOn(view, view.at);
+    window.installEventFilter(this);
+    for (Cell cell = 0; cell < CellCount; ++cell)
+        connect(&window.cell(cell), &CellBox::pressed, this, [this, &view](Cell index) {
+            showRings(false);
+            placeOn(view, index);
+        });
+    connect(&window, &BoardWindow::moveStood, this, [this](Side, Cell, Cell to, bool) { moveEnded(to); });
+    connect(&window, &BoardWindow::gameChanged, this, [this, &view] { takeFocusIfLost(view); });
 }
 
 BoardCursor::ViewCursor& BoardCursor::cursorOf(const BoardWindow& window) {
-    return views_[indexOf(window)];
+    return views_[&window == views_[0].window ? 0 : 1];
 }
 
 bool BoardCursor::eventFilter(QObject* watched, QEvent* event) {

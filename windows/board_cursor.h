@@ -24,25 +24,20 @@ class BoardCursor : public QObject {
 public:
     explicit BoardCursor(ViewPair& pair);
 
-    // The diamond the cursor of `view` stands on.
-    Cell at(const BoardWindow& view) const;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Where each diamond stands on the screen, in half steps of the grid
-    // from the board's left and top corners.
-    using Lattice = std::array<QPoint, CellCount>;
-
     struct ViewCursor {
         BoardWindow* window = nullptr;
-        Lattice lattice{};
+        // Where each diamond stands on the screen, in half steps of the
+        // grid from the board's left and top corners.
+        std::array<QPoint, CellCount> lattice{};
         Cell at = NoCell;
         QWidget* ring = nullptr;
     };
 
-    std::size_t indexOf(const BoardWindow& window) const;
+    void follow(ViewCursor& view, BoardWindow& window);
     ViewCursor& cursorOf(const BoardWindow& window);
     bool keyPressed(ViewCursor& view, const QKeyEvent& key);
     void step(ViewCursor& view, int key);

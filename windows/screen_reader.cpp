@@ -55,9 +55,10 @@ Announcer::Announcer(ViewPair& pair) : pair_(pair) {
 }
 
 void Announcer::describeTurn(BoardWindow& window) {
-    const Side side = window.state().Turn;
-    window.setAccessibleDescription(HasEnded(window) ? QStringLiteral("GAME OVER!! %1 won").arg(SideName(side))
-                                                     : QStringLiteral("%1 to move").arg(SideName(side)));
+    // At the end the turn has not passed: the side to move is the winner.
+    const QString side = SideName(window.state().Turn);
+    window.setAccessibleDescription(HasEnded(window) ? QStringLiteral("GAME OVER!! %1 won").arg(side)
+                                                     : QStringLiteral("%1 to move").arg(side));
 }
 
 void Announcer::tellMove(Side mover, Cell from, Cell to, bool captures) {
