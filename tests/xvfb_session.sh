@@ -176,7 +176,7 @@ start_program() {
     (
         cd "$folder" || exit 1
         # Whatever the caller's environment says, this program talks to X.
-        export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$WORK/runtime"
+        export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$WORK/runtime" XDG_CONFIG_HOME="$WORK/config"
         export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$WORK/system-leaks.supp"
         unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_QPA_PLATFORMTHEME
         exec "$program"

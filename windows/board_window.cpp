@@ -224,7 +224,7 @@ void BoardWindow::restoreCreationState() {
              lblInfo_, lblRules_, lblOVER_, lblabout_, cmdShowCom_, cmdReset_, cmdHideRules_, cmdokabout_})
         item->hide();
     lblInfo_->clear();
-    mnuUnmove_->setEnabled(false);
+    closeTakeBack();
     mnuSwitch_->setEnabled(true);
     mnuSwitch_->setChecked(true);
     otherViewItem_->setEnabled(view_.otherViewItemEnabledAtCreation);
@@ -248,7 +248,7 @@ void BoardWindow::Form_Load() {
 }
 
 void BoardWindow::takeGameFromRedView() {
-    mnuUnmove_->setEnabled(false);
+    closeTakeBack();
     state_.Turn = pair_.sharedTurnRecord();
     for (Cell i = 0; i < CellCount; ++i) refreshCellFromTwin(i);
     otherViewItem_->setEnabled(true);
@@ -261,7 +261,7 @@ void BoardWindow::layOutNewGame() {
     }
     for (Cell i : RedHomeCells) setOccupant(i, Occupant::RedMan);
     for (Cell i : BlueHomeCells) setOccupant(i, Occupant::BlueMan);
-    mnuUnmove_->setEnabled(false);
+    closeTakeBack();
     otherViewItem_->setEnabled(true);
     mnuSwitch_->setEnabled(true);
     mnuSwitch_->setChecked(true);
@@ -277,7 +277,7 @@ void BoardWindow::layOutNewGame() {
 
 void BoardWindow::Form_Activate() {
     lblInfo_->hide();
-    mnuUnmove_->setEnabled(false);
+    closeTakeBack();
     otherViewItem_->setEnabled(true);
     state_.Turn = pair_.sharedTurnRecord();
     if (!view_.turnedHalfRound) pair_.loadBlueView();
@@ -317,19 +317,27 @@ void BoardWindow::pbVint_MouseDown(Cell index, Qt::MouseButton button) {
     const Occupant occupant = cells_[index]->occupant();
     if (occupant == Occupant::Empty) return;
     state_.DragFromCell = index;
-    if (mayPickUp(SideOf(occupant), button))
+    if (mayPickUp(SideOf(occupant)))
         startDrag(index, button);
     else
         showInfo("NOT YOUR TURN");
 }
 
-bool BoardWindow::mayPickUp(Side side, Qt::MouseButton button) const {
-    if (side != pair_.sharedTurnRecord()) return false;
-    return button == Qt::NoButton || mouseBarredFor_ != side;
+bool BoardWindow::mayPickUp(Side side) const {
+    return side == pair_.sharedTurnRecord() && side != pressesBarredFor_;
 }
 
 void BoardWindow::pressCell(Cell index, Qt::MouseButton button) {
     if (IsOnBoard(index) && cells_[index]->isEnabled()) pbVint_MouseDown(index, button);
+}
+
+bool BoardWindow::lift(Cell from) {
+    if (isDragging() || !isVisible() || !IsOnBoard(from)) return false;
+    const Occupant occupant = cells_[from]->occupant();
+    if (occupant == Occupant::Empty || SideOf(occupant) != pair_.sharedTurnRecord()) return false;
+    state_.DragFromCell = from;
+    startDrag(from, Qt::NoButton);
+    return true;
 }
 
 void BoardWindow::carryHeldTo(QPointF boardPoint) {
@@ -415,6 +423,9 @@ void BoardWindow::carryOut(Side mover, const DropDecision& decision) {
         state_.com.H1ComCell = NoCell;
     }
     if (decision.outcome == DropOutcome::WonByCorner) return endGame();
+    earlierMove_.reset();
+    if (mnuUnmove_->isEnabled())
+        earlierMove_ = EarlierMove{state_.UndoFromCell, state_.UndoToCell, state_.LastCapture, undoCommitments_};
     state_.UndoFromCell = from;
     state_.UndoToCell = to;
     state_.LastCapture = decision.captures;
@@ -453,7 +464,7 @@ void BoardWindow::endGame() {
     cmdReset_->show();
     mnuSwitch_->setEnabled(false);
     otherViewItem_->setEnabled(false);
-    mnuUnmove_->setEnabled(false);
+    closeTakeBack();
     setCellsEnabled(false);
     emit gameEnded();
 }
@@ -490,6 +501,22 @@ void BoardWindow::mnuUnmove_Click() {
     lblInfo_->hide();
     mnuUnmove_->setEnabled(false);
     emit gameChanged();
+}
+
+bool BoardWindow::takeBackEarlierMove() {
+    if (mnuUnmove_->isEnabled() || !earlierMove_) return false;
+    const EarlierMove earlier = *std::exchange(earlierMove_, std::nullopt);
+    state_.UndoFromCell = earlier.from;
+    state_.UndoToCell = earlier.to;
+    state_.LastCapture = earlier.capture;
+    undoCommitments_ = earlier.before;
+    mnuUnmove_Click();
+    return true;
+}
+
+void BoardWindow::closeTakeBack() {
+    mnuUnmove_->setEnabled(false);
+    earlierMove_.reset();
 }
 
 void BoardWindow::otherViewItem_Click() {

@@ -61,8 +61,14 @@ public:
     void putHeldBack();
     Cell heldFrom() const { return isDragging() ? state_.DragFromCell : NoCell; }
     QPointF cellCentre(Cell index) const;
-    // While set, the mouse may pick up no man of that side: "NOT YOUR TURN".
-    void barMouseFor(std::optional<Side> side) { mouseBarredFor_ = side; }
+    // While set, no press picks up a man of that side: "NOT YOUR TURN".
+    void barPressesFor(std::optional<Side> side) { pressesBarredFor_ = side; }
+    // Lifts the man of the side to move on `from` without a press: nothing
+    // else changes. He goes where dropHeldOn() lets him go, or back.
+    bool lift(Cell from);
+    // Right after a take back, takes back the move this window made before
+    // it, for a hand whose reply goes together with the move it answered.
+    bool takeBackEarlierMove();
 
     // Back to the state of a freshly created window, before its load.
     void restoreCreationState();
@@ -98,6 +104,13 @@ private:
         CommitmentRecord com;
         CellSet markersInTwin;
     };
+    // The undo record of the move before the last.
+    struct EarlierMove {
+        Cell from;
+        Cell to;
+        bool capture;
+        CommitmentsBefore before;
+    };
 
     void buildBoard();
     void buildLines();
@@ -112,7 +125,7 @@ private:
     void pbVint_DragDrop(Cell target);
     void startDrag(Cell from, Qt::MouseButton button);
     void followDrag(QPoint globalPosition);
-    bool mayPickUp(Side side, Qt::MouseButton button) const;
+    bool mayPickUp(Side side) const;
     void finishDrag(QPoint globalPosition, Qt::MouseButton button);
     void cancelDrag();
     CellBox* cellAt(QPoint globalPosition) const;
@@ -123,6 +136,7 @@ private:
     void legitCom(Side mover, bool& committed, Cell& comCell);
     void passTurn();
     void endGame();
+    void closeTakeBack();
 
     void cmdReset_Click();
     void mnuUnmove_Click();
@@ -148,10 +162,11 @@ private:
     const PictureFiles& pictures_;
     WindowState state_;
     CommitmentsBefore undoCommitments_;
+    std::optional<EarlierMove> earlierMove_;
     bool loaded_ = false;
     // The button that holds a man, Qt::NoButton for a hand without one.
     std::optional<Qt::MouseButton> dragButton_;
-    std::optional<Side> mouseBarredFor_;
+    std::optional<Side> pressesBarredFor_;
 
     QWidget* board_ = nullptr;
     std::array<CellBox*, CellCount> cells_{};

@@ -1,9 +1,11 @@
 #include "application.h"
+#include "computer_player.h"
 #include "pictures.h"
 #include "view_pair.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QRandomGenerator>
 
 #include <cstdio>
 
@@ -21,6 +23,7 @@ int main(int argc, char* argv[]) {
     }
 
     vintrel::ViewPair views(*search.files);
+    vintrel::ComputerPlayer computer(views, QRandomGenerator::global()->generate64());
     QObject::connect(&views, &vintrel::ViewPair::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     views.start();

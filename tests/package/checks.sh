@@ -40,7 +40,7 @@ expect_keeps_running() {
     chmod 700 "$scratch/runtime"
     local status=0
     (cd "$scratch/elsewhere" &&
-        QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$scratch/runtime" \
+        QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/config" \
             timeout -s TERM 5 "$program" 2>"$scratch/stderr") || status=$?
     # The headless platform cannot raise a window and says so; that is Qt's
     # notice, not the program's.

@@ -1,0 +1,48 @@
+#include "levels.h"
+
+#include <array>
+
+namespace vintrel::engine {
+namespace {
+
+struct StrengthSpec {
+    std::string_view name;
+    int maxDepth;
+    std::uint64_t maxNodes;
+    int rootNoise;
+    int tableSizeLog2;
+};
+
+// Budgets in nodes rather than seconds, so that a game replays the same on
+// any machine; on the machine the game was tuned on, easy answers in a few
+// milliseconds, medium in about a tenth of a second and hard in about one.
+constexpr std::array<StrengthSpec, 3> Strengths = {{
+    {"easy", 2, 40'000, 80, 14},
+    {"medium", 64, 250'000, 0, 18},
+    {"hard", 64, 2'500'000, 0, 21},
+}};
+
+const StrengthSpec& SpecOf(Strength strength) { return Strengths[std::size_t(strength)]; }
+
+}  // namespace
+
+Level LevelOf(Strength strength, std::uint64_t seed) {
+    const StrengthSpec& spec = SpecOf(strength);
+    return {.limits = {.maxDepth = spec.maxDepth, .maxNodes = spec.maxNodes, .rootNoise = spec.rootNoise, .seed = seed},
+            .tableSizeLog2 = spec.tableSizeLog2};
+}
+
+std::string_view NameOf(Strength strength) { return SpecOf(strength).name; }
+
+std::optional<Strength> StrengthNamed(std::string_view name) {
+    for (std::size_t i = 0; i < Strengths.size(); ++i)
+        if (Strengths[i].name == name) return Strength(i);
+    return std::nullopt;
+}
+
+SearchResult ChooseMove(const GameState& state, const Level& level, const std::atomic<bool>* cancel) {
+    TranspositionTable table(level.tableSizeLog2);
+    return Search(table, cancel).run(state, level.limits);
+}
+
+}  // namespace vintrel::engine

@@ -1,0 +1,39 @@
+// What the search has learnt of positions it has met, by Zobrist key: a
+// bound on the score, the depth it was searched to and the best move.
+#pragma once
+
+#include "game_state.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace vintrel::engine {
+
+enum class Bound : std::uint8_t { Exact, Lower, Upper };
+
+struct TableEntry {
+    std::uint64_t key = 0;
+    std::int16_t score = 0;
+    std::int8_t depth = -1;
+    Bound bound = Bound::Exact;
+    Move move;
+};
+
+class TranspositionTable {
+public:
+    // 2^sizeLog2 entries of 16 bytes.
+    explicit TranspositionTable(int sizeLog2);
+
+    void clear();
+    // The entry for `key`, or nullptr when the table holds none.
+    const TableEntry* probe(std::uint64_t key) const;
+    void store(const TableEntry& entry);
+
+private:
+    TableEntry& slotOf(std::uint64_t key) { return entries_[key & mask_]; }
+
+    std::vector<TableEntry> entries_;
+    std::uint64_t mask_;
+};
+
+}  // namespace vintrel::engine

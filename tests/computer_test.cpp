@@ -1,0 +1,206 @@
+// One player against the computer: a whole game through the drop path, the
+// take back of a reply with the move it answered, searches cancelled with
+// no late move, hints, and the Players menu shared by both views.
+#include "computer_player.h"
+#include "game_driver.h"
+
+#include "commitment.h"
+
+#include <QMenuBar>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace vintrel {
+namespace {
+
+using testing::GameDriver;
+
+// Settings go to a scratch folder, never the user's own.
+class ScratchSettings : public ::testing::Environment {
+public:
+    void SetUp() override { qputenv("XDG_CONFIG_HOME", folder_.path().toLocal8Bit()); }
+
+private:
+    QTemporaryDir folder_;
+};
+const auto* const Scratch = ::testing::AddGlobalTestEnvironment(new ScratchSettings);
+
+// A game against the computer, whose men glide briskly.
+struct Versus {
+    explicit Versus(const char* level = "mnuEasy", const char* players = "mnuComputerBlue") {
+        computer.setGlideDuration(5);
+        game.trigger(level);
+        game.trigger(players);
+    }
+    // The computer's next move, once it has landed.
+    std::optional<std::pair<Cell, Cell>> reply() {
+        QSignalSpy played(&computer, &ComputerPlayer::played);
+        if (!played.wait(60'000)) return std::nullopt;
+        return std::pair(played[0][0].value<Cell>(), played[0][1].value<Cell>());
+    }
+
+    GameDriver game;
+    ComputerPlayer computer{game.views(), 7};
+};
+
+bool IsOver(BoardWindow& window) { return !window.cell(0).isEnabled(); }
+
+class Computer : public ::testing::Test {
+protected:
+    void SetUp() override { QSettings(QStringLiteral("vintrel"), QStringLiteral("vintrel")).clear(); }
+};
+
+TEST_F(Computer, PlaysAWholeGameAtEasyThroughTheDropPathInThePlayersView) {
+    Versus match;
+    BoardWindow& red = match.game.red();
+    std::mt19937 random(5);
+    while (!IsOver(red)) {
+        ASSERT_EQ(&match.game.shown(), &red) << "the player's view did not stay";
+        const std::vector<Move> moves = StandingMoves(red.position(), Side::Red, red.state().com);
+        const Move mine = moves[random() % moves.size()];
+        match.game.drag(mine.from, mine.to);
+        if (IsOver(red)) break;
+        const Position before = red.position();
+        const CommitmentRecord com = red.state().com;
+        const auto reply = match.reply();
+        ASSERT_TRUE(reply) << "the computer did not answer";
+        const auto [from, to] = *reply;
+        EXPECT_TRUE(Stands(DecideDrop(before, Side::Blue, com, from, to).outcome)) << from << "-" << to;
+        ASSERT_EQ(red.position(), AfterMove(before, from, to));
+        EXPECT_EQ(&match.game.shown(), &red);
+    }
+    EXPECT_TRUE(GameDriver::isShown(GameDriver::label(red, "lblOVER")));
+    EXPECT_FALSE(match.computer.isBusy());
+}
+
+TEST_F(Computer, TakeBackTakesTheReplyAndTheMoveBeforeIt) {
+    Versus match;
+    BoardWindow& red = match.game.red();
+    match.game.drag(61, 43);
+    ASSERT_TRUE(match.reply());
+    const Position before = red.position();
+    const CommitmentRecord com = red.state().com;
+    const CellSet markers = match.game.blue().hiddenCells();
+    const Move mine = StandingMoves(before, Side::Red, com).front();
+    match.game.drag(mine.from, mine.to);
+    ASSERT_TRUE(match.reply());
+    match.game.trigger("mnuUnmove");
+    EXPECT_EQ(red.position(), before);
+    EXPECT_EQ(match.game.views().sharedTurnRecord(), Side::Red);
+    EXPECT_EQ(red.state().com, com);
+    EXPECT_EQ(match.game.blue().hiddenCells(), markers);
+    EXPECT_FALSE(GameDriver::action(red, "mnuUnmove").isEnabled());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(match.computer.isBusy()) << "the computer thinks on the player's turn";
+}
+
+// Choosing `item` while the computer thinks: its answer never lands.
+void CancelMidThought(const char* item, Position expected) {
+    Versus match("mnuHard");
+    QSignalSpy played(&match.computer, &ComputerPlayer::played);
+    match.game.drag(61, 43);
+    QTRY_VERIFY(match.computer.isBusy());
+    match.game.trigger(item);
+    QTRY_VERIFY_WITH_TIMEOUT(!match.computer.hasThreads(), 10'000);
+    QCoreApplication::processEvents();
+    // A late answer would have set its man gliding by now.
+    EXPECT_FALSE(match.computer.isBusy()) << item;
+    EXPECT_EQ(played.count(), 0) << item;
+    if (match.game.views().shown()) {
+        EXPECT_EQ(match.game.shown().position(), expected) << item;
+    }
+}
+
+TEST_F(Computer, ResetTakeBackAndExitCancelAThoughtWithNoLateMove) {
+    CancelMidThought("mnuReset", StartingPosition());
+    CancelMidThought("mnuUnmove", StartingPosition());
+    CancelMidThought("mnuExit", {});
+}
+
+TEST_F(Computer, ASearchOvertakenByAnotherNeverAnswers) {
+    Thinker thinker;
+    QSignalSpy answered(&thinker, &Thinker::answered);
+    const engine::GameState redToMove = engine::GameState::Start();
+    const engine::GameState blueToMove = redToMove.after({61, 43});
+    thinker.think(redToMove, engine::LevelOf(engine::Strength::Easy, 1));
+    thinker.think(blueToMove, engine::LevelOf(engine::Strength::Easy, 1));
+    QTRY_VERIFY(!thinker.hasThreads());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(answered.count(), 1);
+    EXPECT_TRUE(blueToMove.menOf(Side::Blue).has(answered[0][0].value<engine::Move>().from));
+}
+
+TEST_F(Computer, ThinksAgainAtOnceAfterAChangeOfLevel) {
+    Versus match("mnuHard");
+    match.game.drag(61, 43);
+    QTRY_VERIFY(match.computer.isBusy());
+    match.game.trigger("mnuEasy");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(match.computer.isBusy());
+    EXPECT_TRUE(match.reply());
+}
+
+TEST_F(Computer, PlaysRedFirstInTheBlueViewAfterEveryReset) {
+    Versus match("mnuEasy", "mnuComputerRed");
+    ASSERT_TRUE(match.reply());
+    EXPECT_EQ(&match.game.shown(), &match.game.blue());
+    match.game.trigger("mnuReset");
+    ASSERT_TRUE(match.reply());
+    EXPECT_EQ(&match.game.shown(), &match.game.blue());
+    EXPECT_EQ(match.game.views().sharedTurnRecord(), Side::Blue);
+}
+
+TEST_F(Computer, HintGlidesThereAndBackChangingNothing) {
+    GameDriver game;
+    ComputerPlayer computer(game.views(), 3);
+    computer.setGlideDuration(5);
+    game.click(9);  // "NOT YOUR TURN" stays up through the hint
+    const Position before = game.red().position();
+    QSignalSpy hinted(&computer, &ComputerPlayer::hinted);
+    game.trigger("mnuHint");
+    ASSERT_TRUE(hinted.wait(20'000));
+    const Cell from = hinted[0][0].value<Cell>(), to = hinted[0][1].value<Cell>();
+    EXPECT_TRUE(Stands(DecideDrop(before, Side::Red, game.red().state().com, from, to).outcome));
+    EXPECT_EQ(game.red().position(), before);
+    EXPECT_FALSE(game.red().isDragging());
+    EXPECT_EQ(game.message(), "NOT YOUR TURN");
+    EXPECT_EQ(game.views().sharedTurnRecord(), Side::Red);
+}
+
+QString MnemonicOf(const QString& text) { return text.mid(text.indexOf('&') + 1, 1).toUpper(); }
+
+TEST_F(Computer, PlayersMenuIsSharedRememberedAndSuspendsTheSwitch) {
+    {
+        GameDriver game;
+        ComputerPlayer computer(game.views(), 1);
+        QStringList bar, items;
+        for (QAction* entry : game.red().menuBar()->actions()) bar << MnemonicOf(entry->text());
+        EXPECT_EQ(bar, QStringList({"O", "V", "H", "U", "P"}));
+        for (QAction* item : game.red().findChild<QMenu*>("mnuPlayers")->actions())
+            if (!item->isSeparator()) items << MnemonicOf(item->text());
+        EXPECT_EQ(items.removeDuplicates(), 0) << items.join(' ').toStdString();
+        EXPECT_TRUE(GameDriver::action(game.blue(), "mnuTwoPlayers").isChecked());
+        EXPECT_TRUE(GameDriver::action(game.blue(), "mnuMedium").isChecked());
+        game.trigger("mnuHard");
+        game.trigger("mnuComputerBlue");
+        QAction& blueSwitch = GameDriver::action(game.blue(), "mnuSwitch");
+        EXPECT_FALSE(blueSwitch.isChecked() || blueSwitch.isEnabled());
+        EXPECT_TRUE(GameDriver::action(game.blue(), "mnuComputerBlue").isChecked());
+        game.trigger("mnuTwoPlayers");
+        EXPECT_TRUE(blueSwitch.isChecked() && blueSwitch.isEnabled());
+        game.trigger("mnuComputerRed");
+    }
+    GameDriver game;
+    ComputerPlayer computer(game.views(), 1);
+    EXPECT_TRUE(GameDriver::action(game.red(), "mnuComputerRed").isChecked());
+    EXPECT_TRUE(GameDriver::action(game.red(), "mnuHard").isChecked());
+}
+
+}  // namespace
+}  // namespace vintrel

@@ -1,0 +1,177 @@
+#include "computer_player.h"
+
+#include "board_window.h"
+#include "commitment.h"
+#include "view_pair.h"
+#include "zobrist.h"
+
+#include <QAction>
+
+namespace vintrel {
+namespace {
+
+QAction& Item(BoardWindow& window, const char* name) {
+    return *window.findChild<QAction*>(QLatin1String(name));
+}
+
+bool IsNewGame(const engine::GameState& game) {
+    return game.toMove() == Side::Red && game.position() == StartingPosition();
+}
+
+}  // namespace
+
+ComputerPlayer::ComputerPlayer(ViewPair& views, std::uint64_t seed) : views_(views), menu_(views), seed_(seed) {
+    for (BoardWindow* window : {&views.red(), &views.blue()}) connectWindow(*window);
+    connect(&menu_, &PlayersMenu::playersChanged, this, &ComputerPlayer::playersChanged);
+    connect(&menu_, &PlayersMenu::strengthChanged, this, &ComputerPlayer::gameChanged);
+    connect(&menu_, &PlayersMenu::hintAsked, this, &ComputerPlayer::askForHint);
+    connect(&thinker_, &Thinker::answered, this, &ComputerPlayer::answered);
+    connect(&views, &ViewPair::programEnded, this, &ComputerPlayer::stopWork);
+    // The players chosen in an earlier run.
+    playersChanged();
+}
+
+void ComputerPlayer::connectWindow(BoardWindow& window) {
+    connect(&window, &BoardWindow::gameChanged, this, &ComputerPlayer::gameChanged);
+    // Runs after the window's own take back.
+    connect(&Item(window, "mnuUnmove"), &QAction::triggered, this, [this, &window] { tookBack(window); });
+}
+
+void ComputerPlayer::playersChanged() {
+    for (BoardWindow* window : {&views_.red(), &views_.blue()}) window->barPressesFor(side());
+    if (side()) {
+        suspendSwitch();
+        openInPlayersView();
+    } else {
+        restoreSwitch();
+    }
+    gameChanged();
+}
+
+// Whatever search or glide is under way was for a game that has changed.
+void ComputerPlayer::gameChanged() {
+    stopWork();
+    if (side()) suspendSwitch();
+    if (reconsidering_) return;
+    // After the change has run its course, not inside it.
+    reconsidering_ = true;
+    QMetaObject::invokeMethod(this, &ComputerPlayer::reconsider, Qt::QueuedConnection);
+}
+
+void ComputerPlayer::reconsider() {
+    reconsidering_ = false;
+    updateHint();
+    if (!shown() || !side() || isBusy()) return;
+    const engine::GameState now = game();
+    if (now.isOver()) return;
+    if (IsNewGame(now)) openInPlayersView();
+    if (isComputersTurn(now) && !isBusy()) think(Purpose::Move, menu_.strength());
+}
+
+void ComputerPlayer::askForHint() {
+    if (!shown() || isBusy()) return;
+    const engine::GameState now = game();
+    if (!now.isOver() && !isComputersTurn(now)) think(Purpose::Hint, engine::Strength::Medium);
+}
+
+void ComputerPlayer::think(Purpose purpose, engine::Strength strength) {
+    purpose_ = purpose;
+    engine::Level level = engine::LevelOf(strength, engine::zobrist::detail::Mix(seed_ + ++searches_));
+    level.limits.maxNodes = std::min(level.limits.maxNodes, nodeCap_);
+    thinker_.think(game(), level);
+    showBusy(true);
+    updateHint();
+}
+
+void ComputerPlayer::answered(engine::Move move) {
+    showBusy(false);
+    if (BoardWindow* window = shown(); window && !move.isNone()) glide(*window, move, purpose_);
+    updateHint();
+}
+
+void ComputerPlayer::glide(BoardWindow& window, engine::Move move, Purpose purpose) {
+    if (!window.lift(move.from)) return;
+    const bool hint = purpose == Purpose::Hint;
+    glide_.start(window, move.from, move.to, hint, [this, &window, move, hint] {
+        if (hint) {
+            window.putHeldBack();
+            updateHint();
+            emit hinted(move.from, move.to);
+            return;
+        }
+        window.dropHeldOn(move.to);
+        emit played(move.from, move.to);
+    });
+}
+
+void ComputerPlayer::stopWork() {
+    thinker_.cancel();
+    if (BoardWindow* window = glide_.window()) {
+        glide_.stop();
+        window->putHeldBack();
+    }
+    showBusy(false);
+}
+
+// The computer's reply goes back with the move it answered, so that the
+// player is to move again.
+void ComputerPlayer::tookBack(BoardWindow& window) {
+    if (side() && views_.sharedTurnRecord() == *side()) window.takeBackEarlierMove();
+}
+
+void ComputerPlayer::suspendSwitch() {
+    if (!switchBefore_) switchBefore_ = Item(views_.red(), "mnuSwitch").isChecked();
+    for (BoardWindow* window : {&views_.red(), &views_.blue()}) {
+        Item(*window, "mnuSwitch").setChecked(false);
+        Item(*window, "mnuSwitch").setEnabled(false);
+    }
+}
+
+void ComputerPlayer::restoreSwitch() {
+    if (!switchBefore_) return;
+    for (BoardWindow* window : {&views_.red(), &views_.blue()}) {
+        Item(*window, "mnuSwitch").setChecked(*switchBefore_);
+        // A window whose game has ended keeps the item disabled.
+        Item(*window, "mnuSwitch").setEnabled(window->cell(0).isEnabled());
+    }
+    switchBefore_.reset();
+}
+
+// The player sees his own corner at the bottom: the red view against a
+// computer playing blue, the blue view against one playing red.
+void ComputerPlayer::openInPlayersView() {
+    BoardWindow* window = shown();
+    if (!window || !side()) return;
+    const bool redViewShown = !window->view().turnedHalfRound;
+    if (redViewShown == (*side() == Side::Blue)) return;
+    QAction& otherView = Item(*window, window->view().otherViewItem.name);
+    if (otherView.isEnabled()) otherView.trigger();
+}
+
+void ComputerPlayer::showBusy(bool busy) {
+    for (BoardWindow* window : {&views_.red(), &views_.blue()}) {
+        if (busy && purpose_ == Purpose::Move)
+            window->board()->setCursor(Qt::BusyCursor);
+        else
+            window->board()->unsetCursor();
+    }
+}
+
+void ComputerPlayer::updateHint() {
+    menu_.setHintEnabled(shown() && !isBusy() && !game().isOver() && !isComputersTurn(game()));
+}
+
+BoardWindow* ComputerPlayer::shown() const { return views_.shown(); }
+
+engine::GameState ComputerPlayer::game() const {
+    const BoardWindow& window = *shown();
+    const Side toMove = views_.sharedTurnRecord();
+    const Position position = window.position();
+    return engine::GameState::From(position, toMove, ObligationOf(window.state().com, position, toMove));
+}
+
+bool ComputerPlayer::isComputersTurn(const engine::GameState& game) const {
+    return side() && game.toMove() == *side();
+}
+
+}  // namespace vintrel

@@ -1,0 +1,84 @@
+// The computer as a player: when its side is to move it thinks on a worker
+// thread, then plays through the paths a player's hand takes, the man
+// gliding to his diamond first. It also gives hints, and takes its reply
+// back together with the move it answered.
+#pragma once
+
+#include "board.h"
+#include "glide.h"
+#include "levels.h"
+#include "players_menu.h"
+#include "thinker.h"
+
+#include <QObject>
+
+#include <cstdint>
+#include <optional>
+
+namespace vintrel {
+
+class BoardWindow;
+class ViewPair;
+
+class ComputerPlayer : public QObject {
+    Q_OBJECT
+public:
+    // `seed` varies the computer's play from game to game; a fixed seed
+    // makes it repeat.
+    ComputerPlayer(ViewPair& views, std::uint64_t seed);
+
+    PlayersMenu& menu() { return menu_; }
+    std::optional<Side> side() const { return menu_.computerSide(); }
+    // A search or a glide is under way.
+    bool isBusy() const { return thinker_.isThinking() || glide_.isRunning(); }
+    // Some search, cancelled or not, still has a thread of its own.
+    bool hasThreads() const { return thinker_.hasThreads(); }
+
+    // For tests and benchmarks: a faster glide, a smaller search.
+    void setGlideDuration(int milliseconds) { glide_.setDuration(milliseconds); }
+    void setNodeCap(std::uint64_t nodes) { nodeCap_ = nodes; }
+
+signals:
+    // A move of the computer's landed (it may still have been refused).
+    void played(vintrel::Cell from, vintrel::Cell to);
+    // A hint's man glided there and back.
+    void hinted(vintrel::Cell from, vintrel::Cell to);
+
+private:
+    enum class Purpose { Move, Hint };
+
+    void connectWindow(BoardWindow& window);
+    void playersChanged();
+    void gameChanged();
+    void reconsider();
+    void askForHint();
+    void think(Purpose purpose, engine::Strength strength);
+    void answered(engine::Move move);
+    void glide(BoardWindow& window, engine::Move move, Purpose purpose);
+    void stopWork();
+    void tookBack(BoardWindow& window);
+    void suspendSwitch();
+    void restoreSwitch();
+    void openInPlayersView();
+    void showBusy(bool busy);
+    void updateHint();
+
+    BoardWindow* shown() const;
+    engine::GameState game() const;
+    bool isComputersTurn(const engine::GameState& game) const;
+
+    ViewPair& views_;
+    PlayersMenu menu_;
+    Thinker thinker_;
+    Glide glide_;
+    Purpose purpose_ = Purpose::Move;
+    std::uint64_t seed_;
+    std::uint64_t searches_ = 0;
+    std::uint64_t nodeCap_ = UINT64_MAX;
+    bool reconsidering_ = false;
+    // "Switch Automatically" as the players left it, while the computer
+    // keeps it off.
+    std::optional<bool> switchBefore_;
+};
+
+}  // namespace vintrel

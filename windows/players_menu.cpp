@@ -1,0 +1,106 @@
+#include "players_menu.h"
+
+#include "board_window.h"
+#include "view_pair.h"
+
+#include <QActionGroup>
+#include <QMenuBar>
+#include <QSettings>
+
+namespace vintrel {
+namespace {
+
+// The choices of who plays, as the menu and the settings number them.
+constexpr int TwoPlayers = 0, ComputerBlue = 1, ComputerRed = 2;
+
+std::optional<Side> ComputerSideOf(int players) {
+    if (players == ComputerBlue) return Side::Blue;
+    if (players == ComputerRed) return Side::Red;
+    return std::nullopt;
+}
+
+int PlayersOf(std::optional<Side> computer) {
+    if (!computer) return TwoPlayers;
+    return *computer == Side::Blue ? ComputerBlue : ComputerRed;
+}
+
+const char* const PlayersKey = "players/computer";
+const char* const StrengthKey = "players/level";
+const char* const PlayersValues[] = {"none", "blue", "red"};
+
+// The standard place for a user's settings: ~/.config/vintrel/vintrel.conf.
+QSettings Settings() { return QSettings(QStringLiteral("vintrel"), QStringLiteral("vintrel")); }
+
+void Check(QActionGroup* group, int value) {
+    for (QAction* action : group->actions()) action->setChecked(action->data().toInt() == value);
+}
+
+}  // namespace
+
+PlayersMenu::PlayersMenu(ViewPair& views) {
+    const QSettings settings = Settings();
+    const QString players = settings.value(PlayersKey).toString();
+    for (int value : {ComputerBlue, ComputerRed})
+        if (players == QLatin1String(PlayersValues[value])) computerSide_ = ComputerSideOf(value);
+    const std::string level = settings.value(StrengthKey).toString().toStdString();
+    strength_ = engine::StrengthNamed(level).value_or(engine::Strength::Medium);
+    items_ = {build(views.red()), build(views.blue())};
+    showChoices();
+}
+
+PlayersMenu::Items PlayersMenu::build(BoardWindow& window) {
+    QMenu* menu = window.menuBar()->addMenu(QStringLiteral("&Players"));
+    menu->setObjectName(QStringLiteral("mnuPlayers"));
+    Items items{new QActionGroup(menu), new QActionGroup(menu), nullptr};
+    addChoice(menu, items.players, "mnuTwoPlayers", "&Two Players", TwoPlayers);
+    addChoice(menu, items.players, "mnuComputerBlue", "Computer Plays &Blue", ComputerBlue);
+    addChoice(menu, items.players, "mnuComputerRed", "Computer Plays &Red", ComputerRed);
+    connect(items.players, &QActionGroup::triggered, this, [this](QAction* a) { choosePlayers(a->data().toInt()); });
+    menu->addSeparator();
+    addChoice(menu, items.strengths, "mnuEasy", "&Easy", int(engine::Strength::Easy));
+    addChoice(menu, items.strengths, "mnuMedium", "&Medium", int(engine::Strength::Medium));
+    addChoice(menu, items.strengths, "mnuHard", "&Hard", int(engine::Strength::Hard));
+    connect(items.strengths, &QActionGroup::triggered, this, [this](QAction* a) { chooseStrength(a->data().toInt()); });
+    menu->addSeparator();
+    items.hint = menu->addAction(QStringLiteral("H&int"), this, &PlayersMenu::hintAsked);
+    items.hint->setObjectName(QStringLiteral("mnuHint"));
+    return items;
+}
+
+QAction* PlayersMenu::addChoice(QMenu* menu, QActionGroup* group, const char* name, const char* text, int value) {
+    QAction* action = menu->addAction(QString::fromLatin1(text));
+    action->setObjectName(QLatin1String(name));
+    action->setCheckable(true);
+    action->setData(value);
+    group->addAction(action);
+    return action;
+}
+
+void PlayersMenu::setHintEnabled(bool enabled) {
+    for (const Items& items : items_) items.hint->setEnabled(enabled);
+}
+
+void PlayersMenu::choosePlayers(int value) {
+    Settings().setValue(PlayersKey, QLatin1String(PlayersValues[value]));
+    computerSide_ = ComputerSideOf(value);
+    showChoices();
+    emit playersChanged();
+}
+
+void PlayersMenu::chooseStrength(int value) {
+    strength_ = engine::Strength(value);
+    Settings().setValue(StrengthKey, QString::fromLatin1(engine::NameOf(strength_).data(),
+                                                         qsizetype(engine::NameOf(strength_).size())));
+    showChoices();
+    emit strengthChanged();
+}
+
+// Both views check the same items, whichever was chosen.
+void PlayersMenu::showChoices() {
+    for (const Items& items : items_) {
+        Check(items.players, PlayersOf(computerSide_));
+        Check(items.strengths, int(strength_));
+    }
+}
+
+}  // namespace vintrel
