@@ -139,6 +139,18 @@ TEST(KeyboardCursor, EscapePutsAPickedUpManBack) {
     EXPECT_EQ(game.views().sharedTurnRecord(), Side::Red);
 }
 
+TEST(KeyboardCursor, LeavesAManHeldByAnotherHandToThatHand) {
+    GameDriver game;
+    BoardWindow& red = game.red();
+    game.cursorTo(61);
+    ASSERT_TRUE(red.lift(61));  // as the computer lifts the man it moves
+    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Return}) game.key(key);
+    EXPECT_EQ(red.heldFrom(), 61);
+    EXPECT_EQ(GameDriver::positionOf(red), StartingPosition());
+    red.dropHeldOn(43);
+    EXPECT_EQ(game.blue().cell(43).occupant(), Occupant::RedMan);
+}
+
 TEST(KeyboardCursor, RingOnlyAfterAKeyAndGoneAtTheNextMousePress) {
     GameDriver game;
     EXPECT_TRUE(Ring(game.red()).isHidden());

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace vintrel {
 namespace {
@@ -165,26 +166,35 @@ void BoardCursor::step(ViewCursor& view, int key) {
     const Cell next = Neighbour(view.lattice, view.at, key);
     if (next == NoCell) return;
     placeOn(view, next);
-    view.window->carryHeldTo(view.window->cellCentre(next));
+    if (holdsPickedUp(view)) view.window->carryHeldTo(view.window->cellCentre(next));
+}
+
+bool BoardCursor::holdsPickedUp(const ViewCursor& view) const {
+    // A take back, a new game or a change of view lets go of him meanwhile.
+    return view.pickedUp != NoCell && view.window->heldFrom() == view.pickedUp;
 }
 
 void BoardCursor::pressOrDrop(ViewCursor& view) {
     BoardWindow& window = *view.window;
-    if (const Cell from = window.heldFrom(); from != NoCell) {
+    if (holdsPickedUp(view)) {
+        const Cell from = std::exchange(view.pickedUp, NoCell);
         window.dropHeldOn(view.at);
         TellNameChanged(window.cell(from));
         return;
     }
+    // While another hand holds a man a press does nothing, as the mouse's.
+    if (window.heldFrom() != NoCell) return;
     window.pressCell(view.at);
-    if (window.heldFrom() == view.at) TellNameChanged(window.cell(view.at));
+    if (window.heldFrom() != view.at) return;
+    view.pickedUp = view.at;
+    TellNameChanged(window.cell(view.at));
 }
 
 void BoardCursor::putBack(ViewCursor& view) {
-    BoardWindow& window = *view.window;
-    const Cell from = window.heldFrom();
-    if (from == NoCell) return;
-    window.putHeldBack();
-    TellNameChanged(window.cell(from));
+    if (!holdsPickedUp(view)) return;
+    const Cell from = std::exchange(view.pickedUp, NoCell);
+    view.window->putHeldBack();
+    TellNameChanged(view.window->cell(from));
 }
 
 void BoardCursor::placeOn(ViewCursor& view, Cell cell) {

@@ -35,12 +35,16 @@ private:
         std::array<QPoint, CellCount> lattice{};
         Cell at = NoCell;
         QWidget* ring = nullptr;
+        // The man the keys picked up. A man the mouse or the computer holds
+        // is theirs to carry and let go.
+        Cell pickedUp = NoCell;
     };
 
     void follow(ViewCursor& view, BoardWindow& window);
     ViewCursor& cursorOf(const BoardWindow& window);
     bool keyPressed(ViewCursor& view, const QKeyEvent& key);
     void step(ViewCursor& view, int key);
+    bool holdsPickedUp(const ViewCursor& view) const;
     void pressOrDrop(ViewCursor& view);
     void putBack(ViewCursor& view);
     void placeOn(ViewCursor& view, Cell cell);
