@@ -3,12 +3,15 @@
 // of many samples, reported as counters; nothing here passes or fails.
 #include "board_window.h"
 #include "cold_start.h"
+#include "computer_player.h"
+#include "levels.h"
 #include "move.h"
 #include "range.h"
 #include "samples.h"
 #include "view_pair.h"
 
 #include <QAbstractEventDispatcher>
+#include <QSignalSpy>
 #include <QApplication>
 #include <QEventLoop>
 #include <QMenuBar>
@@ -21,6 +24,7 @@
 #include <cstdio>
 #include <ctime>
 #include <random>
+#include <thread>
 
 namespace vintrel::bench {
 namespace {
@@ -285,6 +289,66 @@ void BM_TakeBack(benchmark::State& state) {
     watch.report(state);
 }
 BENCHMARK(BM_TakeBack)->Iterations(Samples())->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// ----------------------------------------------------- against the computer
+
+// From the release of a player's move to the end of the frame that shows
+// the computer's reply on its diamond: the search on its worker thread,
+// the glide of the man (300 ms) and the drop. The computer plays blue.
+void BM_ComputerReply(benchmark::State& state, const char* level) {
+    Game game;
+    ComputerPlayer computer(game.views(), 20240611);
+    game.action(level).trigger();
+    game.action("mnuComputerBlue").trigger();
+    Stopwatch watch;
+    for (auto _ : state) {
+        if (!game.shown().cell(0).isEnabled()) {
+            game.action("mnuReset").trigger();
+            Game::settle();
+        }
+        QPoint releaseAt;
+        const auto move = game.someMove();
+        CellBox& source = game.pickUp(move.first, move.second, releaseAt);
+        QSignalSpy played(&computer, &ComputerPlayer::played);
+        watch.restart();
+        QTest::mouseRelease(&source, Qt::LeftButton, {}, releaseAt);
+        const bool answered = game.shown().cell(0).isEnabled() ? played.wait(10'000) : true;
+        game.finishFrame();
+        watch.stop(state);
+        if (!answered) {
+            state.SkipWithError("the computer did not answer");
+            break;
+        }
+    }
+    watch.report(state);
+}
+BENCHMARK_CAPTURE(BM_ComputerReply, easy, "mnuEasy")->Iterations(100)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ComputerReply, medium, "mnuMedium")->Iterations(60)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ComputerReply, hard, "mnuHard")->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// From asking a search to stop to its return with a move, 100 ms into the
+// search of the hard level from the starting position.
+void BM_SearchCancel(benchmark::State& state) {
+    std::vector<double> waits;
+    for (auto _ : state) {
+        std::atomic<bool> stop = false;
+        const engine::Level hard = engine::LevelOf(engine::Strength::Hard, 1);
+        Clock::time_point returned;
+        std::thread search([&] {
+            engine::ChooseMove(engine::GameState::Start(), hard, &stop);
+            returned = Clock::now();
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        const auto asked = Clock::now();
+        stop = true;
+        search.join();
+        waits.push_back(std::chrono::duration<double>(returned - asked).count());
+        state.SetIterationTime(waits.back());
+    }
+    state.counters["median_ms"] = Median(waits) * 1e3;
+    state.counters["max_ms"] = Percentile(waits, 100) * 1e3;
+}
+BENCHMARK(BM_SearchCancel)->Iterations(30)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // ------------------------------------------------------------------ idle
 

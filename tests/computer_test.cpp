@@ -9,7 +9,6 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -20,16 +19,6 @@ namespace vintrel {
 namespace {
 
 using testing::GameDriver;
-
-// Settings go to a scratch folder, never the user's own.
-class ScratchSettings : public ::testing::Environment {
-public:
-    void SetUp() override { qputenv("XDG_CONFIG_HOME", folder_.path().toLocal8Bit()); }
-
-private:
-    QTemporaryDir folder_;
-};
-const auto* const Scratch = ::testing::AddGlobalTestEnvironment(new ScratchSettings);
 
 // A game against the computer, whose men glide briskly.
 struct Versus {

@@ -8,6 +8,7 @@
 // the actions per seed; VINTREL_MONKEY_SCALE=x scales the usual number;
 // VINTREL_MONKEY_TRACE=1 prints every action before it is made, for runs
 // that crash.
+#include "computer_player.h"
 #include "game_driver.h"
 
 #include "commitment.h"
@@ -46,11 +47,15 @@ enum class Kind : std::uint8_t {
     DoubleClick,     // the same twice in quick succession
     Drag,            // press on a diamond, release over a cell or anywhere else
     DragAcrossItem,  // the same, choosing a menu item by keyboard while the man is held
+    Interrupt,       // a move, then a menu item while the computer thinks of its reply
     Item,            // a menu item of the shown window
     Button,          // a button of the shown window
 };
 
-enum class Item : std::uint8_t { Reset, TakeBack, OtherView, Switch, NoHelp, About, Rules };
+enum class Item : std::uint8_t {
+    Reset, TakeBack, OtherView, Switch, NoHelp, About, Rules,
+    TwoPlayers, ComputerBlue, ComputerRed, Easy, Medium, Hard, Hint,
+};
 enum class ButtonId : std::uint8_t { ShowCom, Reset, HideRules, OkAbout };
 
 // Plain data, so that a list of actions plays the same way every time.
@@ -73,6 +78,13 @@ const char* NameOf(Item item, const BoardWindow* shown) {
         case Item::NoHelp: return "mnuno";
         case Item::About: return "mnuabout";
         case Item::Rules: return "mnuRules";
+        case Item::TwoPlayers: return "mnuTwoPlayers";
+        case Item::ComputerBlue: return "mnuComputerBlue";
+        case Item::ComputerRed: return "mnuComputerRed";
+        case Item::Easy: return "mnuEasy";
+        case Item::Medium: return "mnuMedium";
+        case Item::Hard: return "mnuHard";
+        case Item::Hint: return "mnuHint";
     }
     return "?";
 }
@@ -109,6 +121,10 @@ std::string Describe(const Action& action) {
         case Kind::DragAcrossItem:
             out << "drag " << action.from << " -> " << release() << ", choosing "
                 << NameOf(action.item, nullptr) << " while holding the man";
+            break;
+        case Kind::Interrupt:
+            out << "drag " << action.from << " -> " << release() << ", then "
+                << NameOf(action.item, nullptr) << " while the computer thinks";
             break;
         case Kind::Item: return std::string("menu ") + NameOf(action.item, nullptr);
         case Kind::Button: return std::string("button ") + NameOf(action.button);
@@ -306,6 +322,7 @@ Verdict CheckInvariants(GameDriver& game, const Snapshot& before) {
 
 struct Tally {
     long actions = 0, moves = 0, wins = 0, refusals = 0, takeBacks = 0, switches = 0, resets = 0;
+    long computerMoves = 0, hints = 0, interruptions = 0;
 };
 
 // The move last carried out in a window, as a take back must restore it.
@@ -340,11 +357,38 @@ private:
     Verdict click(ButtonId button);
     Verdict judgeTakeBack(BoardWindow& window);
     Verdict judgeReset(bool inBlueView);
+    Verdict judgePlayers();
+    Verdict interrupt(const Action& action);
+    // Lets the computer think and move until it waits on the player.
+    Verdict settle();
+    Verdict judgeComputerMove(const Snapshot& held);
+    bool isComputers(Side side) const { return computer_.side() == side; }
 
     GameDriver game_;
+    ComputerPlayer computer_{game_.views(), 1};
     Tally tally_;
     LastMove lastMove_;
+    // The move before the last, which a take back against the computer
+    // takes back together with the computer's reply.
+    LastMove earlierMove_;
+    std::optional<std::tuple<BoardWindow*, Cell, Cell>> moveLanded_;
+
+public:
+    Monkey();
 };
+
+// Searches kept small and glides of no time, so that a hundred thousand
+// actions stay quick; both are repeatable all the same.
+constexpr std::uint64_t ComputerNodes = 1500;
+
+Monkey::Monkey() {
+    computer_.setGlideDuration(0);
+    computer_.setNodeCap(ComputerNodes);
+    for (BoardWindow* window : {&game_.red(), &game_.blue()})
+        QObject::connect(window, &BoardWindow::moveStood, [this, window](Side, Cell from, Cell to, bool) {
+            moveLanded_ = std::tuple(window, from, to);
+        });
+}
 
 // Paint now and then, as an idle event loop would.
 constexpr long PaintEvery = 64;
@@ -352,13 +396,64 @@ constexpr long PaintEvery = 64;
 Verdict Monkey::perform(const Action& action) {
     try {
         const Snapshot before = SnapshotOf(game_);
+        moveLanded_.reset();
         if (Verdict fault = act(action)) return fault;
-        if (++tally_.actions % PaintEvery == 0) QCoreApplication::processEvents();
         if (game_.views().shown() != before.shown) ++tally_.switches;
-        return CheckInvariants(game_, before);
+        if (Verdict fault = CheckInvariants(game_, before)) return fault;
+        if (Verdict fault = settle()) return fault;
+        if (++tally_.actions % PaintEvery == 0) QCoreApplication::processEvents();
+        return {};
     } catch (const std::exception& error) {
         return Fault{"exception", error.what()};
     }
+}
+
+Verdict Monkey::settle() {
+    QCoreApplication::sendPostedEvents();  // the computer takes the game in
+    for (;;) {
+        const Snapshot before = SnapshotOf(game_);
+        BoardWindow* shown = game_.views().shown();
+        const bool over = !shown || !shown->cell(0).isEnabled();
+        if (!computer_.isBusy()) {
+            return FaultIf(!over && isComputers(before.turnRecord), "computer",
+                           "the computer is to move and neither thinks nor moves");
+        }
+        moveLanded_.reset();
+        // Until the computer's answer or its glide comes in.
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QCoreApplication::sendPostedEvents();
+        if (moveLanded_) {
+            if (Verdict fault = judgeComputerMove(before)) return fault;
+        } else if (game_.views().shown() == before.shown) {
+            // A thought or a hint changes nothing; only a move or the
+            // player's view coming up does.
+            const std::string changed = Differences(before, SnapshotOf(game_));
+            if (!changed.empty()) return Fault{"computer", "the computer changed " + changed + " without a move"};
+        }
+        if (Verdict fault = CheckInvariants(game_, before)) return fault;
+        if (game_.views().shown() != before.shown) ++tally_.switches;
+    }
+}
+
+Verdict Monkey::judgeComputerMove(const Snapshot& held) {
+    ++tally_.computerMoves;
+    const auto [window, from, to] = *moveLanded_;
+    if (!isComputers(held.turnRecord))
+        return Fault{"computer", "a computer's move landed while the player was to move"};
+    return judgeMove(*window, from, to, false, held);
+}
+
+Verdict Monkey::interrupt(const Action& action) {
+    Action move = action;
+    move.kind = Kind::Drag;
+    if (Verdict fault = mouse(move)) return fault;
+    // The computer starts to think; its answer, posted to its thinker,
+    // waits until the item has been chosen.
+    QCoreApplication::sendPostedEvents(&computer_, QEvent::MetaCall);
+    if (!computer_.isBusy()) return {};
+    ++tally_.interruptions;
+    bool chosen = false;
+    return choose(action.item, chosen);
 }
 
 Verdict Monkey::act(const Action& action) {
@@ -367,6 +462,7 @@ Verdict Monkey::act(const Action& action) {
         case Kind::Item: return choose(action.item, chosen);
         case Kind::Button: return click(action.button);
         case Kind::DoubleClick: return doubleClick(action);
+        case Kind::Interrupt: return interrupt(action);
         default: return mouse(action);
     }
 }
@@ -386,7 +482,8 @@ Verdict Monkey::mouse(const Action& action) {
 Verdict Monkey::press(BoardWindow& window, CellBox& source, Qt::MouseButton mouse, bool& pickedUp) {
     const Snapshot before = SnapshotOf(game_);
     const Occupant pressed = source.occupant();
-    const bool mayPickUp = pressed != Occupant::Empty && SideOf(pressed) == before.turnRecord;
+    const bool mayPickUp = pressed != Occupant::Empty && SideOf(pressed) == before.turnRecord &&
+                           !isComputers(SideOf(pressed));
     QTest::mousePress(&source, mouse, {}, source.rect().center());
     pickedUp = window.isDragging();
     if (pickedUp != mayPickUp)
@@ -497,6 +594,7 @@ Verdict Monkey::judgeMove(BoardWindow& window, Cell from, Cell to, bool switchOn
         state.LastCapture != (was.position[to] != Occupant::Empty))
         return Fault{"move", "the undo record does not hold the move " + move};
     const WindowSnapshot& twin = held.of(game_.views().twinOf(window));
+    earlierMove_ = lastMove_.window == &window && was.takeBackEnabled ? lastMove_ : LastMove{};
     lastMove_ = {&window, mover, was.position, was.state.com, twin.hidden};
     return {};
 }
@@ -518,6 +616,10 @@ Verdict Monkey::choose(Item item, bool& chosen) {
             return FaultIf(red == switchWasOn || blue == switchWasOn, "switch",
                            "Switch Automatically did not toggle in both views");
         }
+        case Item::TwoPlayers:
+        case Item::ComputerBlue:
+        case Item::ComputerRed: return judgePlayers();
+        case Item::Hint: ++tally_.hints; return {};
         default: return {};
     }
 }
@@ -535,7 +637,10 @@ Verdict Monkey::click(ButtonId id) {
 Verdict Monkey::judgeTakeBack(BoardWindow& window) {
     ++tally_.takeBacks;
     if (lastMove_.window != &window) return Fault{"take back", "offered with no move of this view to undo"};
-    const LastMove last = std::exchange(lastMove_, LastMove{});
+    LastMove last = std::exchange(lastMove_, LastMove{});
+    // Against the computer its reply goes back with the move it answered.
+    if (isComputers(last.mover) && earlierMove_.window == &window) last = earlierMove_;
+    earlierMove_ = LastMove{};
     if (window.position() != last.before) return Fault{"take back", "the board is not the board before the move"};
     if (window.state().Turn != last.mover || game_.views().sharedTurnRecord() != last.mover)
         return Fault{"take back", "the turn did not go back to the side that moved"};
@@ -546,9 +651,26 @@ Verdict Monkey::judgeTakeBack(BoardWindow& window) {
                    "a second take back is offered");
 }
 
+Verdict Monkey::judgePlayers() {
+    BoardWindow& shown = game_.shown();
+    const bool over = !shown.cell(0).isEnabled();
+    if (!computer_.side())
+        return FaultIf(GameDriver::action(shown, "mnuSwitch").isEnabled() == over, "players",
+                       "Switch Automatically is not back after Two Players");
+    for (BoardWindow* window : {&game_.red(), &game_.blue()}) {
+        const QAction& item = GameDriver::action(*window, "mnuSwitch");
+        if (item.isChecked() || item.isEnabled())
+            return Fault{"players", "Switch Automatically is on against the computer"};
+    }
+    const bool playersView = shown.view().turnedHalfRound == isComputers(Side::Red);
+    return FaultIf(!over && !playersView, "players", "the player's own view is not shown");
+}
+
 Verdict Monkey::judgeReset(bool inBlueView) {
     ++tally_.resets;
-    lastMove_ = LastMove{};
+    lastMove_ = earlierMove_ = LastMove{};
+    // Against the computer the switch stays off.
+    const bool switchOn = !computer_.side();
     BoardWindow& red = game_.red();
     BoardWindow& blue = game_.blue();
     if (game_.views().shown() != &red) return Fault{"reset", "the new game is not in the red view"};
@@ -556,10 +678,10 @@ Verdict Monkey::judgeReset(bool inBlueView) {
         red.state().Turn != Side::Red)
         return Fault{"reset", "the red view does not hold a new game, red to move"};
     if (blue.hiddenCells().any()) return Fault{"reset", "a commitment marker is left in the blue view"};
-    if (!GameDriver::action(red, "mnuSwitch").isChecked() || GameDriver::action(red, "mnuUnmove").isEnabled())
+    if (GameDriver::action(red, "mnuSwitch").isChecked() != switchOn || GameDriver::action(red, "mnuUnmove").isEnabled())
         return Fault{"reset", "the red view's menus are not those of a new game"};
     if (!inBlueView) return {};
-    if (blue.position() != StartingPosition() || !GameDriver::action(blue, "mnuSwitch").isChecked())
+    if (blue.position() != StartingPosition() || GameDriver::action(blue, "mnuSwitch").isChecked() != switchOn)
         return Fault{"reset", "the re-created blue view is not new"};
     for (BoardWindow* window : {&red, &blue})
         for (const char* panel : {"lblRules", "lblabout", "lblOVER", "lblInfo"})
@@ -601,10 +723,12 @@ Qt::MouseButton ActionSource::anyMouseButton() {
 
 Item ActionSource::anyItem() {
     static constexpr std::pair<Item, int> Weights[] = {
-        {Item::TakeBack, 24}, {Item::OtherView, 22}, {Item::Switch, 18}, {Item::Rules, 12},
-        {Item::About, 10},    {Item::NoHelp, 6},     {Item::Reset, 1},
+        {Item::TakeBack, 24},  {Item::OtherView, 22},   {Item::Switch, 18},     {Item::Rules, 12},
+        {Item::About, 10},     {Item::NoHelp, 6},       {Item::Reset, 1},       {Item::TwoPlayers, 4},
+        {Item::ComputerBlue, 2}, {Item::ComputerRed, 2}, {Item::Easy, 2},       {Item::Medium, 2},
+        {Item::Hard, 1},       {Item::Hint, 4},
     };
-    int roll = below(93);
+    int roll = below(110);
     for (const auto& [item, weight] : Weights) {
         if (roll < weight) return item;
         roll -= weight;
@@ -642,7 +766,7 @@ Action ActionSource::gameMove(const BoardWindow& shown, Side toMove, Kind kind) 
                                                                             : all;
     const Move& chosen = pool[below(int(pool.size()))];
     Action action{.kind = kind, .from = chosen.from, .to = chosen.to, .mouse = anyMouseButton()};
-    if (kind == Kind::DragAcrossItem) action.item = anyItem();
+    if (kind == Kind::DragAcrossItem || kind == Kind::Interrupt) action.item = anyItem();
     return action;
 }
 
@@ -690,7 +814,7 @@ Action ActionSource::next(GameDriver& game) {
     }
     if (roll < 80) return {.kind = Kind::Item, .item = anyItem()};
     if (roll < 93) return anyButton(shown);
-    return gameMove(shown, toMove, Kind::DragAcrossItem);
+    return gameMove(shown, toMove, roll < 97 ? Kind::DragAcrossItem : Kind::Interrupt);
 }
 
 // ------------------------------------------------------------- shrinking
@@ -828,10 +952,10 @@ bool PlaySeed(std::uint32_t seed, const Plan& plan) {
         }
     }
     const Tally& tally = monkey.tally();
-    std::printf("seed %u: %ld actions, %ld moves, %ld won games, %ld refusals, %ld take backs, "
-                "%ld view changes, %ld resets\n",
-                seed, tally.actions, tally.moves, tally.wins, tally.refusals, tally.takeBacks, tally.switches,
-                tally.resets);
+    std::printf("seed %u: %ld actions, %ld moves (%ld of them the computer's), %ld won games, %ld refusals, "
+                "%ld take backs, %ld view changes, %ld resets, %ld hints, %ld thoughts interrupted\n",
+                seed, tally.actions, tally.moves, tally.computerMoves, tally.wins, tally.refusals, tally.takeBacks,
+                tally.switches, tally.resets, tally.hints, tally.interruptions);
     EndProgram(monkey, seed);
     return true;
 }

@@ -3,7 +3,8 @@
 # keyboard: the red view opens at its size with the starting position on
 # every diamond, two moves dragged with the mouse hand the board from view
 # to view, the menus open from their mnemonics, the rules panel appears in
-# its place, and "E&xit" ends the program with status 0.
+# its place, the computer answers a move as blue in the red view, and
+# "E&xit" ends the program with status 0.
 #
 # usage: real_window_test.sh PROGRAM PICTURE_FOLDER SCREEN_CELLS
 set -euo pipefail
@@ -163,6 +164,47 @@ check_menus() {
     say "Alt+U: $(cat "$WORK/rules.txt")"
 }
 
+# blue_moved BEFORE AFTER: AFTER is BEFORE with one blue man moved, maybe
+# onto a red man.
+blue_moved() {
+    local before=$1 after=$2 i left=0 arrived=0
+    for ((i = 0; i < 100; i++)); do
+        local was=${before:i:1} now=${after:i:1}
+        [[ $was == "$now" ]] && continue
+        if [[ $was == b && $now == . ]]; then
+            ((++left))
+        elif [[ $now == b ]]; then
+            ((++arrived))
+        else
+            return 1
+        fi
+    done
+    ((left == 1 && arrived == 1))
+}
+
+computer_replied() {
+    screenshot reply
+    "$SCREEN_CELLS" read "$WORK/reply.png" red "$PICTURES" "$ORIGIN_X" "$ORIGIN_Y" >"$WORK/reply.txt" &&
+        blue_moved "$1" "$(cat "$WORK/reply.txt")"
+}
+
+# Players > Computer Plays Blue, then a move: the computer's man glides to
+# his diamond, and the red view stays on screen.
+play_against_computer() {
+    local red=$1 red_men=$2 blue_men=$3
+    xdotool key alt+p
+    await 10 "the Players menu" popup_open || fail "Alt+P opened no menu"
+    xdotool key b
+    await 10 "the Players menu to close" popup_closed || fail "choosing Computer Plays Blue left the menu open"
+    drag red 71 51
+    red_men=${red_men/71/51}
+    await 20 "the computer's reply" computer_replied "$(layout "$red_men" "$blue_men")" ||
+        fail "the computer made no move on screen (see $WORK/reply.png)"
+    [[ -z $(xdotool search --onlyvisible --name '^VINTREL BLUE VIEW$' 2>/dev/null) ]] && ! is_unmapped "$red" ||
+        fail "the red view did not stay on screen against a computer playing blue"
+    say "the computer answered in the red view"
+}
+
 main() {
     session_begin real_window_test
     start_xvfb
@@ -187,6 +229,7 @@ main() {
     expect_board red "$(layout "$red_men" "$blue_men")" after-blue-move
 
     check_menus
+    play_against_computer "$red" "$red_men" "$blue_men"
     xdotool key alt+o
     await 10 "the Options menu" popup_open || fail "Alt+O opened no menu"
     xdotool key x

@@ -7,6 +7,8 @@
 //                                                      area's origin on screen
 //   screen_cells cells  SHOT VIEW LAYOUT PICTURES X Y  lists the cells that differ
 //   screen_cells panel  SHOT X Y LEFT TOP WIDTH HEIGHT R G B
+//   screen_cells read   SHOT VIEW PICTURES X Y         prints the LAYOUT shown,
+//                                                      '?' where no picture fits
 //
 // VIEW is "red" or "blue". LAYOUT holds one character per cell, 0 to 99:
 // 'r' a red man, 'b' a blue man, '.' an empty diamond. PICTURES is the
@@ -167,6 +169,22 @@ int Cells(const QImage& screen, const ExpectedBoard& board, QPoint origin) {
     return wrongCells == 0 ? 0 : 1;
 }
 
+int Read(const QImage& screen, const std::string& view, const std::string& pictureFolder, QPoint origin) {
+    const std::string occupants = "rb.";
+    std::vector<ExpectedBoard> boards;
+    for (char occupant : occupants)
+        boards.push_back(ReadExpectation(view, std::string(CellCount, occupant), pictureFolder));
+    std::string layout;
+    for (int cell = 0; cell < CellCount; ++cell) {
+        char seen = '?';
+        for (std::size_t i = 0; i < boards.size(); ++i)
+            if (DifferingPixels(screen, boards[i], cell, origin, 1) == 0) seen = occupants[i];
+        layout += seen;
+    }
+    std::printf("%s\n", layout.c_str());
+    return layout.find('?') == std::string::npos ? 0 : 1;
+}
+
 // A panel is in place when it wears its colour along each of its four
 // edges and over most of it, and nothing of that colour touches it from
 // outside: the colour's extent is then the panel's rectangle. Text may
@@ -206,13 +224,15 @@ int Run(int argc, char* argv[]) {
     if (mode == "cells" && argc == 8)
         return Cells(LoadImage(argv[2]), ReadExpectation(argv[3], argv[4], argv[5]),
                      {ToInt(argv[6]), ToInt(argv[7])});
+    if (mode == "read" && argc == 7)
+        return Read(LoadImage(argv[2]), argv[3], argv[4], {ToInt(argv[5]), ToInt(argv[6])});
     if (mode == "panel" && argc == 12) {
         const QPoint origin(ToInt(argv[3]), ToInt(argv[4]));
         const QRect panel = QRect(ToInt(argv[5]), ToInt(argv[6]), ToInt(argv[7]), ToInt(argv[8]))
                                 .translated(origin);
         return Panel(LoadImage(argv[2]), panel, qRgb(ToInt(argv[9]), ToInt(argv[10]), ToInt(argv[11])));
     }
-    throw BadArguments{"usage: screen_cells find|cells|panel ... (see the source)"};
+    throw BadArguments{"usage: screen_cells find|cells|panel|read ... (see the source)"};
 }
 
 }  // namespace

@@ -311,9 +311,7 @@ void BoardWindow::hideEvent(QHideEvent* event) {
 void BoardWindow::pbVint_MouseDown(Cell index, Qt::MouseButton button) {
     // A press that reaches the view not on screen is no player's.
     if (isDragging() || !isVisible()) return;
-    for (QWidget* item : std::initializer_list<QWidget*>{
-             lblInfo_, lblOVER_, cmdReset_, cmdShowCom_, cmdHideRules_, lblRules_})
-        item->hide();
+    hidePanelsOnPress();
     const Occupant occupant = cells_[index]->occupant();
     if (occupant == Occupant::Empty) return;
     state_.DragFromCell = index;
@@ -321,6 +319,18 @@ void BoardWindow::pbVint_MouseDown(Cell index, Qt::MouseButton button) {
         startDrag(index, button);
     else
         showInfo("NOT YOUR TURN");
+}
+
+void BoardWindow::hidePanelsOnPress() {
+    for (QWidget* item : std::initializer_list<QWidget*>{
+             lblInfo_, lblOVER_, cmdReset_, cmdShowCom_, cmdHideRules_, lblRules_})
+        item->hide();
+}
+
+bool BoardWindow::pickUp(Cell from) {
+    if (!lift(from)) return false;
+    hidePanelsOnPress();
+    return true;
 }
 
 bool BoardWindow::mayPickUp(Side side) const {

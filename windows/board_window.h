@@ -66,6 +66,9 @@ public:
     // Lifts the man of the side to move on `from` without a press: nothing
     // else changes. He goes where dropHeldOn() lets him go, or back.
     bool lift(Cell from);
+    // Picks him up as a press would, hiding the panels a press hides, though
+    // presses may be barred from his side.
+    bool pickUp(Cell from);
     // Right after a take back, takes back the move this window made before
     // it, for a hand whose reply goes together with the move it answered.
     bool takeBackEarlierMove();
@@ -126,6 +129,7 @@ private:
     void startDrag(Cell from, Qt::MouseButton button);
     void followDrag(QPoint globalPosition);
     bool mayPickUp(Side side) const;
+    void hidePanelsOnPress();
     void finishDrag(QPoint globalPosition, Qt::MouseButton button);
     void cancelDrag();
     CellBox* cellAt(QPoint globalPosition) const;

@@ -90,8 +90,9 @@ void ComputerPlayer::answered(engine::Move move) {
 }
 
 void ComputerPlayer::glide(BoardWindow& window, engine::Move move, Purpose purpose) {
-    if (!window.lift(move.from)) return;
     const bool hint = purpose == Purpose::Hint;
+    // A hint leaves the panels as they are; a move is made as a player's.
+    if (!(hint ? window.lift(move.from) : window.pickUp(move.from))) return;
     glide_.start(window, move.from, move.to, hint, [this, &window, move, hint] {
         if (hint) {
             window.putHeldBack();

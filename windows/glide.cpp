@@ -13,6 +13,8 @@ void Glide::start(BoardWindow& window, Cell from, Cell to, bool andBack, std::fu
     stop();
     window_ = &window;
     done_ = std::move(done);
+    // A glide of no time lands at once, with no timer at all.
+    if (duration_ <= 0) return finish();
     const QPointF start = window.cellCentre(from), end = window.cellCentre(to);
     animation_.setDuration(andBack ? 2 * duration_ : duration_);
     animation_.setKeyValues({{0.0, start}, {andBack ? 0.5 : 1.0, end}, {1.0, andBack ? start : end}});

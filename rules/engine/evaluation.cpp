@@ -46,7 +46,7 @@ int SideScore(const GameState& state, Side side, CellMask reachedByOpponent, con
 
 }  // namespace
 
-int Evaluate(const GameState& state, const EvaluationWeights& weights) {
+VINTREL_COUNTS_BITS int Evaluate(const GameState& state, const EvaluationWeights& weights) {
     const Side mover = state.toMove(), opponent = Opponent(mover);
     const CellMask reachedByMover = ReachedBy(state, mover);
     const CellMask reachedByOpponent = ReachedBy(state, opponent);

@@ -1,6 +1,9 @@
 #include "levels.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <memory>
 
 namespace vintrel::engine {
 namespace {
@@ -41,8 +44,17 @@ std::optional<Strength> StrengthNamed(std::string_view name) {
 }
 
 SearchResult ChooseMove(const GameState& state, const Level& level, const std::atomic<bool>* cancel) {
-    TranspositionTable table(level.tableSizeLog2);
-    return Search(table, cancel).run(state, level.limits);
+    // About an entry a node: a small budget needs no large table, and
+    // clearing one would cost more than the search.
+    const int sizeLog2 = std::clamp(int(std::bit_width(level.limits.maxNodes)), 10, level.tableSizeLog2);
+    // Kept for the thread's next search: freeing a large table takes
+    // milliseconds, which a cancelled search should not spend.
+    thread_local std::unique_ptr<TranspositionTable> table;
+    if (!table || table->sizeLog2() != sizeLog2)
+        table = std::make_unique<TranspositionTable>(sizeLog2);
+    else
+        table->clear();
+    return Search(*table, cancel).run(state, level.limits);
 }
 
 }  // namespace vintrel::engine

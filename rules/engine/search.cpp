@@ -113,20 +113,16 @@ Search::RootOutcome Search::searchRoot(const GameState& root, int depth, int alp
     const TableEntry* entry = table_.probe(root.key());
     MovePicker moves = picker(root, entry ? entry->move : Move{}, 0);
     RootOutcome best;
-    const bool exact = limits_.rootNoise > 0;
+    // With noise every move needs its exact score, so none may be cut off.
+    const bool noisy = limits_.rootNoise > 0;
     for (std::size_t i = 0; i < moves.size(); ++i) {
         const Move move = moves.pick(i);
         const GameState child = root.after(move);
-        int score;
-        if (exact) {
-            score = -negamax(child, depth - 1, -Infinity, Infinity, 1) + noiseOf(move);
-        } else {
-            score = i == 0 ? beta : -negamax(child, depth - 1, -alpha - 1, -alpha, 1);
-            if (score > alpha) score = -negamax(child, depth - 1, -beta, -alpha, 1);
-        }
+        const int score = noisy ? -negamax(child, depth - 1, -Infinity, Infinity, 1) + noiseOf(move)
+                                : searchChild(child, depth - 1, alpha, beta, 1, i == 0);
         if (stopped_) break;
         if (score > best.score) best = {move, score};
-        alpha = std::max(alpha, exact ? -Infinity : score);
+        if (!noisy) alpha = std::max(alpha, score);
     }
     if (!stopped_) store(root, depth, best.score, -Infinity, Infinity, best.move, 0);
     return best;
@@ -156,9 +152,7 @@ int Search::negamax(const GameState& state, int depth, int alpha, int beta, int 
     Move bestMove;
     for (std::size_t i = 0; i < moves.size(); ++i) {
         const Move move = moves.pick(i);
-        const GameState child = state.after(move);
-        int score = i == 0 ? beta : -negamax(child, next, -alpha - 1, -alpha, ply + 1);
-        if (score > alpha) score = -negamax(child, next, -beta, -alpha, ply + 1);
+        const int score = searchChild(state.after(move), next, alpha, beta, ply + 1, i == 0);
         if (stopped_) return 0;
         if (score <= best) continue;
         best = score;
@@ -171,6 +165,16 @@ int Search::negamax(const GameState& state, int depth, int alpha, int beta, int 
     }
     store(state, depth, best, alphaIn, beta, bestMove, ply);
     return best;
+}
+
+// The first move gets the whole window; the others are first shown to be
+// no better than the best so far, which costs less, and searched again
+// only when they might be.
+int Search::searchChild(const GameState& child, int depth, int alpha, int beta, int ply, bool first) {
+    if (first) return -negamax(child, depth, -beta, -alpha, ply);
+    const int score = -negamax(child, depth, -alpha - 1, -alpha, ply);
+    if (score <= alpha || score >= beta) return score;
+    return -negamax(child, depth, -beta, -alpha, ply);
 }
 
 int Search::quiesce(const GameState& state, int alpha, int beta, int ply) {

@@ -53,6 +53,7 @@ private:
 
     RootOutcome searchRoot(const GameState& root, int depth, int alpha, int beta);
     int negamax(const GameState& state, int depth, int alpha, int beta, int ply);
+    int searchChild(const GameState& child, int depth, int alpha, int beta, int ply, bool first);
     int quiesce(const GameState& state, int alpha, int beta, int ply);
     bool visit();
     int noiseOf(Move move) const;

@@ -4,6 +4,7 @@
 
 #include "game_state.h"
 
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -24,6 +25,7 @@ public:
     // 2^sizeLog2 entries of 16 bytes.
     explicit TranspositionTable(int sizeLog2);
 
+    int sizeLog2() const { return std::countr_zero(entries_.size()); }
     void clear();
     // The entry for `key`, or nullptr when the table holds none.
     const TableEntry* probe(std::uint64_t key) const;

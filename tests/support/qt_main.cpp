@@ -3,6 +3,7 @@
 #include "application.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,10 @@ void QuietenHeadlessPlatform(QtMsgType type, const QMessageLogContext& context, 
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Whatever a test chooses is remembered in a scratch folder, never in
+    // the settings of whoever runs the tests.
+    const QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     qtDefaultHandler = qInstallMessageHandler(&QuietenHeadlessPlatform);
     QApplication app(argc, argv);
     vintrel::ConfigureApplication();
