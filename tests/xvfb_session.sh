@@ -9,6 +9,8 @@
 
 XVFB_PID=
 PROGRAM_PID=
+SESSION_BUS_PID=
+ACCESSIBILITY_BUS_PID=
 PROGRAM_STATUS=
 WORK=
 
@@ -36,6 +38,8 @@ session_end() {
         fi
     fi
     stop_process "$PROGRAM_PID"
+    stop_process_tree "$ACCESSIBILITY_BUS_PID"
+    stop_process_tree "$SESSION_BUS_PID"
     stop_process "$XVFB_PID"
     if ((status == 0)); then
         rm -rf "$WORK"
@@ -56,6 +60,26 @@ stop_process() {
 }
 
 process_gone() { ! kill -0 "$1" 2>/dev/null; }
+
+# The processes PID started and those they started in turn, by their PIDs.
+descendants() {
+    local child
+    for child in $(ps -o pid= --ppid "$1" 2>/dev/null); do
+        echo "$child"
+        descendants "$child"
+    done
+}
+
+# Stops PID and every process under it. The children are listed first: once
+# their parent has gone they are no longer known as its children.
+stop_process_tree() {
+    local pid=$1 child
+    [[ -n $pid ]] || return 0
+    local -a children
+    mapfile -t children < <(descendants "$pid")
+    stop_process "$pid"
+    for child in "${children[@]}"; do stop_process "$child"; done
+}
 
 # await SECONDS WHAT COMMAND...: runs COMMAND every tenth of a second until
 # it succeeds; fails (status 1, with a message) once SECONDS have passed.
@@ -115,6 +139,30 @@ start_xvfb() {
         XVFB_PID=
     done
     fail "found no free display to start Xvfb on: $(cat "$WORK/xvfb.log" 2>/dev/null)"
+}
+
+accessibility_bus_up() {
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+        >/dev/null 2>&1
+}
+
+# A private D-Bus session and the accessibility bus on it, as a desktop
+# starts them for a screen reader; the session's address is exported. Needs
+# DISPLAY: the launcher names its bus on the X root window too.
+start_accessibility_bus() {
+    mkdir -p "$WORK/runtime"
+    chmod 700 "$WORK/runtime"
+    export XDG_RUNTIME_DIR="$WORK/runtime"
+    dbus-daemon --session --nofork --print-address=3 3>"$WORK/session-bus" >"$WORK/dbus.log" 2>&1 &
+    SESSION_BUS_PID=$!
+    await 10 "the session bus" test -s "$WORK/session-bus" || fail "no session bus: $(cat "$WORK/dbus.log")"
+    DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$WORK/session-bus")
+    export DBUS_SESSION_BUS_ADDRESS
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >"$WORK/at-spi.log" 2>&1 &
+    ACCESSIBILITY_BUS_PID=$!
+    await 10 "the accessibility bus" accessibility_bus_up ||
+        fail "no accessibility bus: $(cat "$WORK/at-spi.log")"
+    say "session bus $SESSION_BUS_PID, accessibility bus launcher $ACCESSIBILITY_BUS_PID"
 }
 
 # start_program PROGRAM FOLDER [NAME=VALUE...]: runs PROGRAM from FOLDER on

@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "pictures.h"
+#include "screen_reader.h"
 
 #include <QApplication>
 
@@ -22,6 +23,7 @@ void ConfigureApplication() {
     // The windows end the program themselves, both at once.
     QApplication::setQuitOnLastWindowClosed(false);
     LimitPictureMemory();
+    InstallCellAccessibility();
 }
 
 }  // namespace vintrel

@@ -137,7 +137,9 @@ void BoardWindow::buildButtons() {
         button->setGeometry(spec.place.pixels());
         Paint(button, QPalette::Button, spec.back.colour());
         button->setFont(FontOf(spec.font));
-        button->setFocusPolicy(Qt::NoFocus);
+        // Tab reaches a button while it is shown; a click leaves the focus
+        // on the board.
+        button->setFocusPolicy(Qt::TabFocus);
         buttons[i] = button;
     }
     cmdShowCom_ = buttons[0];
@@ -281,9 +283,7 @@ void BoardWindow::Form_Activate() {
     if (!view_.turnedHalfRound) pair_.loadBlueView();
     state_.com = CommitmentRecord{};
     setFrameAndBackground(view_.frameColour.colour(), White.colour());
-    // An unbuilt blue view would be a copy of this one: nothing to take over.
-    const bool twinBuilt = pair_.hasTwin(*this);
-    for (Cell i = 0; twinBuilt && i < CellCount; ++i) {
+    for (Cell i = 0; i < CellCount; ++i) {
         refreshCellFromTwin(i);
         if (cells_[i]->isHidden()) {
             // A marker left by the other window: this man stands committed.

@@ -1,12 +1,17 @@
 #include "view_pair.h"
 
+#include "board_cursor.h"
 #include "board_window.h"
+#include "screen_reader.h"
 #include "view_table.h"
 
 namespace vintrel {
 
 ViewPair::ViewPair(const PictureFiles& pictures)
-    : pictures_(pictures), red_(std::make_unique<BoardWindow>(RedView, *this, pictures)) {}
+    : red_(std::make_unique<BoardWindow>(RedView, *this, pictures)),
+      blue_(std::make_unique<BoardWindow>(BlueView, *this, pictures)),
+      cursor_(std::make_unique<BoardCursor>(*this)),
+      announcer_(std::make_unique<Announcer>(*this)) {}
 
 ViewPair::~ViewPair() = default;
 
@@ -15,27 +20,18 @@ void ViewPair::start() {
     showView(*red_);
 }
 
-BoardWindow& ViewPair::blue() const {
-    if (!blue_) {
-        blue_ = std::make_unique<BoardWindow>(BlueView, const_cast<ViewPair&>(*this), pictures_);
-        if (blueLoadDue_) blue_->Form_Load();
-    }
-    return *blue_;
-}
-
 BoardWindow& ViewPair::twinOf(const BoardWindow& window) const {
-    return &window == red_.get() ? blue() : *red_;
+    return &window == red_.get() ? *blue_ : *red_;
 }
 
 BoardWindow* ViewPair::shown() const {
     if (red_->isVisible()) return red_.get();
-    if (blue_ && blue_->isVisible()) return blue_.get();
+    if (blue_->isVisible()) return blue_.get();
     return nullptr;
 }
 
 void ViewPair::loadBlueView() {
-    blueLoadDue_ = true;
-    if (blue_ && !blue_->isLoaded()) blue_->Form_Load();
+    if (!blue_->isLoaded()) blue_->Form_Load();
 }
 
 void ViewPair::showInsteadOf(BoardWindow& next, BoardWindow& current) {
@@ -58,9 +54,9 @@ void ViewPair::showView(BoardWindow& window) {
 void ViewPair::restart() {
     // Windows are re-initialised, never destroyed: the handler that asked
     // for the restart is still running in one of them.
-    if (blue_) blue_->hide();
+    blue_->hide();
     red_->restoreCreationState();
-    if (blue_) blue_->restoreCreationState();
+    blue_->restoreCreationState();
     sharedTurnRecord_ = Side::Red;
     start();
 }
@@ -69,7 +65,7 @@ void ViewPair::unload() {
     if (unloading_) return;
     unloading_ = true;
     red_->close();
-    if (blue_) blue_->close();
+    blue_->close();
     emit programEnded();
 }
 

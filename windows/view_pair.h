@@ -11,6 +11,8 @@
 
 namespace vintrel {
 
+class Announcer;
+class BoardCursor;
 class BoardWindow;
 
 class ViewPair : public QObject {
@@ -23,10 +25,8 @@ public:
     void start();
 
     BoardWindow& red() const { return *red_; }
-    // Built when first needed: until then the red view's cells are the game.
-    BoardWindow& blue() const;
+    BoardWindow& blue() const { return *blue_; }
     BoardWindow& twinOf(const BoardWindow& window) const;
-    bool hasTwin(const BoardWindow& window) const { return &window != red_.get() || blue_; }
     // The window on screen, or nullptr once the program has ended.
     BoardWindow* shown() const;
 
@@ -48,12 +48,12 @@ signals:
 private:
     void showView(BoardWindow& window);
 
-    const PictureFiles& pictures_;
     std::unique_ptr<BoardWindow> red_;
-    // Nothing needs the blue view before the first move or switch; building
-    // it while the red view opens would only delay the red view's first frame.
-    mutable std::unique_ptr<BoardWindow> blue_;
-    bool blueLoadDue_ = false;
+    std::unique_ptr<BoardWindow> blue_;
+    // The cursor before the announcer: a move's news goes to the diamond
+    // the cursor has just been taken to.
+    std::unique_ptr<BoardCursor> cursor_;
+    std::unique_ptr<Announcer> announcer_;
     Side sharedTurnRecord_ = Side::Red;
     bool unloading_ = false;
 };

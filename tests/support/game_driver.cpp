@@ -72,6 +72,39 @@ void GameDriver::play(const std::string& moves) {
     }
 }
 
+void GameDriver::key(Qt::Key key) { QTest::keyClick(shown().windowHandle(), key); }
+
+Cell GameDriver::cursor() {
+    auto* cell = qobject_cast<CellBox*>(shown().focusWidget());
+    return cell ? cell->index() : NoCell;
+}
+
+void GameDriver::cursorTo(Cell target) {
+    for (int presses = 0; presses < 40; ++presses) {
+        const Cell at = cursor();
+        if (at == target) return;
+        if (at == NoCell) throw std::runtime_error("the focus is not on the board");
+        const QPointF way = shown().cellCentre(target) - shown().cellCentre(at);
+        if (std::abs(way.y()) > 1)
+            key(way.y() < 0 ? Qt::Key_Up : Qt::Key_Down);
+        else
+            key(way.x() < 0 ? Qt::Key_Left : Qt::Key_Right);
+    }
+    throw std::runtime_error("the arrow keys did not lead to cell " + std::to_string(target));
+}
+
+void GameDriver::playByKeys(const std::string& moves) {
+    std::istringstream words(moves);
+    std::string move;
+    while (words >> move) {
+        const auto dash = move.find('-');
+        cursorTo(Cell(std::stoi(move.substr(0, dash))));
+        key(Qt::Key_Space);
+        cursorTo(Cell(std::stoi(move.substr(dash + 1))));
+        key(Qt::Key_Space);
+    }
+}
+
 QAction& GameDriver::action(BoardWindow& window, const char* name) {
     auto* found = window.menuBar()->findChild<QAction*>(QLatin1String(name));
     if (!found) throw std::runtime_error(std::string("no menu item ") + name);

@@ -1,5 +1,5 @@
 // Plays the game through its windows the way a player does: mouse presses,
-// drags and releases on the cells, menu items and buttons.
+// drags and releases on the cells, keys, menu items and buttons.
 #pragma once
 
 #include "board.h"
@@ -48,6 +48,19 @@ public:
     void click(Cell cell, Qt::MouseButton button = Qt::LeftButton);
     // A sequence of drags in the shown window, e.g. "61-43 16-34".
     void play(const std::string& moves);
+
+    // A key pressed and released on the shown window, delivered as the
+    // system delivers it: to whatever holds the window's focus.
+    void key(Qt::Key key);
+    // The diamond the shown window's focus is on, NoCell when it is not on
+    // the board.
+    Cell cursor();
+    // Arrow keys, as a player steers: up or down while `target` lies in
+    // another row across the screen, then along the row.
+    void cursorTo(Cell target);
+    // Moves by keys alone, e.g. "61-43 16-34": the cursor to the man,
+    // Space, the cursor to the target, Space.
+    void playByKeys(const std::string& moves);
 
     // Menu items and buttons of the shown window, by name.
     QAction& action(const char* name) { return action(shown(), name); }

@@ -1,0 +1,89 @@
+#include "screen_reader.h"
+
+#include "board_window.h"
+#include "view_pair.h"
+
+#include <QAccessibleWidget>
+#include <QApplication>
+
+namespace vintrel {
+namespace {
+
+class CellInterface : public QAccessibleWidget {
+public:
+    explicit CellInterface(CellBox* cell) : QAccessibleWidget(cell, QAccessible::Button) {}
+
+    QString text(QAccessible::Text kind) const override {
+        QString text = QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Name && isHeld()) text += QLatin1String(", held");
+        return text;
+    }
+
+private:
+    bool isHeld() const {
+        const auto* window = qobject_cast<const BoardWindow*>(widget()->window());
+        return window && window->heldFrom() == static_cast<const CellBox*>(widget())->index();
+    }
+};
+
+QAccessibleInterface* CellInterfaceFor(const QString& className, QObject* object) {
+    if (className != QLatin1String(CellBox::staticMetaObject.className())) return nullptr;
+    return new CellInterface(static_cast<CellBox*>(object));
+}
+
+QString SideName(Side side) { return side == Side::Red ? QStringLiteral("Red") : QStringLiteral("Blue"); }
+
+// The window that ended the game disables every cell until a new game.
+bool HasEnded(const BoardWindow& window) { return !window.cell(0).isEnabled(); }
+
+}  // namespace
+
+void InstallCellAccessibility() { QAccessible::installFactory(&CellInterfaceFor); }
+
+Announcer::Announcer(ViewPair& pair) : pair_(pair) {
+    for (BoardWindow* window : {&pair.red(), &pair.blue()}) {
+        connect(window, &BoardWindow::gameChanged, this, [this, window] { describeTurn(*window); });
+        connect(window, &BoardWindow::moveStood, this, &Announcer::tellMove);
+        connect(window, &BoardWindow::messageShown, this,
+                [this, window](const QString& message) { tell(*window, message); });
+    }
+    // News left on a widget the focus has left would be read again later,
+    // as if new.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old) {
+        if (old && old == newsHolder_) forgetNews();
+    });
+}
+
+void Announcer::describeTurn(BoardWindow& window) {
+    // At the end the turn has not passed: the side to move is the winner.
+    const QString side = SideName(window.state().Turn);
+    window.setAccessibleDescription(HasEnded(window) ? QStringLiteral("GAME OVER!! %1 won").arg(side)
+                                                     : QStringLiteral("%1 to move").arg(side));
+}
+
+void Announcer::tellMove(Side mover, Cell from, Cell to, bool captures) {
+    // Told in the view the move brought up, or in the same one where the
+    // switch is off.
+    BoardWindow* shown = pair_.shown();
+    if (!shown) return;
+    QString news = QStringLiteral("%1 moved %2 to %3").arg(SideName(mover)).arg(from).arg(to);
+    if (captures) news += QLatin1String(", captures");
+    if (HasEnded(*shown)) news += QLatin1String(". GAME OVER!!");
+    tell(*shown, news);
+}
+
+void Announcer::tell(BoardWindow& window, const QString& news) {
+    QWidget* listener = window.focusWidget();
+    if (!listener) return;
+    // Cleared first, so that the same news twice is still a change.
+    forgetNews();
+    listener->setAccessibleDescription(news);
+    newsHolder_ = listener;
+}
+
+void Announcer::forgetNews() {
+    if (newsHolder_) newsHolder_->setAccessibleDescription(QString());
+    newsHolder_ = nullptr;
+}
+
+}  // namespace vintrel

@@ -1,0 +1,41 @@
+// What a screen reader follows: the diamonds as buttons named by what
+// stands on them, whose turn it is, and the game's news as it happens.
+#pragma once
+
+#include "board.h"
+
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+
+namespace vintrel {
+
+class BoardWindow;
+class ViewPair;
+
+// Before any board window exists: a diamond reads as a button, and a man
+// held is part of its name, "cell 61, red man, held".
+void InstallCellAccessibility();
+
+// Keeps each window's accessible description on whose turn it is, and
+// tells the refusals, the moves that bring a view up and the end of the
+// game as descriptions of whatever holds the focus, which is what a screen
+// reader watches.
+class Announcer : public QObject {
+    Q_OBJECT
+public:
+    explicit Announcer(ViewPair& pair);
+
+private:
+    void describeTurn(BoardWindow& window);
+    void tellMove(Side mover, Cell from, Cell to, bool captures);
+    void tell(BoardWindow& window, const QString& news);
+    void forgetNews();
+
+    ViewPair& pair_;
+    // The widget whose description carries the latest news.
+    QPointer<QWidget> newsHolder_;
+};
+
+}  // namespace vintrel
