@@ -1,7 +1,9 @@
-// The game's own start-up, ended right after the red view's first frame.
+// The game's own start-up, as windows/main.cpp makes it, ended right after
+// the red view's first frame.
 #include "first_paint.h"
 #include "application.h"
 #include "board_window.h"
+#include "computer_player.h"
 #include "pictures.h"
 #include "view_pair.h"
 
@@ -21,6 +23,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     vintrel::ViewPair views(*search.files);
+    vintrel::ComputerPlayer computer(views, 1);
     vintrel::bench::ExitAfterFirstPaint(*views.red().centralWidget());
     views.start();
     return app.exec();

@@ -109,8 +109,9 @@ protected:
 }  // namespace
 
 BoardCursor::BoardCursor(ViewPair& pair) : pair_(pair) {
-    follow(views_[0], pair.red());
-    follow(views_[1], pair.blue());
+    pair.forEachWindow(this, [this](BoardWindow& window) {
+        follow(views_[window.view().turnedHalfRound ? 1 : 0], window);
+    });
 }
 
 void BoardCursor::follow(ViewCursor& view, BoardWindow& window) {
@@ -220,7 +221,8 @@ void BoardCursor::takeFocusIfLost(ViewCursor& view) {
 
 void BoardCursor::showRings(bool shown) {
     ringsShown_ = shown;
-    for (ViewCursor& view : views_) view.ring->setVisible(shown);
+    for (ViewCursor& view : views_)
+        if (view.ring) view.ring->setVisible(shown);
 }
 
 void BoardCursor::moveEnded(Cell to) {

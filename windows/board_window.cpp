@@ -283,7 +283,10 @@ void BoardWindow::Form_Activate() {
     if (!view_.turnedHalfRound) pair_.loadBlueView();
     state_.com = CommitmentRecord{};
     setFrameAndBackground(view_.frameColour.colour(), White.colour());
-    for (Cell i = 0; i < CellCount; ++i) {
+    // A blue view not built yet would be a copy of this one: nothing to
+    // take over.
+    const bool twinBuilt = view_.turnedHalfRound || pair_.hasBlueView();
+    for (Cell i = 0; twinBuilt && i < CellCount; ++i) {
         refreshCellFromTwin(i);
         if (cells_[i]->isHidden()) {
             // A marker left by the other window: this man stands committed.

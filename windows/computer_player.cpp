@@ -21,7 +21,7 @@ bool IsNewGame(const engine::GameState& game) {
 }  // namespace
 
 ComputerPlayer::ComputerPlayer(ViewPair& views, std::uint64_t seed) : views_(views), menu_(views), seed_(seed) {
-    for (BoardWindow* window : {&views.red(), &views.blue()}) connectWindow(*window);
+    views.forEachWindow(this, [this](BoardWindow& window) { connectWindow(window); });
     connect(&menu_, &PlayersMenu::playersChanged, this, &ComputerPlayer::playersChanged);
     connect(&menu_, &PlayersMenu::strengthChanged, this, &ComputerPlayer::gameChanged);
     connect(&menu_, &PlayersMenu::hintAsked, this, &ComputerPlayer::askForHint);
@@ -32,13 +32,16 @@ ComputerPlayer::ComputerPlayer(ViewPair& views, std::uint64_t seed) : views_(vie
 }
 
 void ComputerPlayer::connectWindow(BoardWindow& window) {
+    // A view built late takes on what the players chose.
+    window.barPressesFor(side());
+    if (switchBefore_) suspendSwitch();
     connect(&window, &BoardWindow::gameChanged, this, &ComputerPlayer::gameChanged);
     // Runs after the window's own take back.
     connect(&Item(window, "mnuUnmove"), &QAction::triggered, this, [this, &window] { tookBack(window); });
 }
 
 void ComputerPlayer::playersChanged() {
-    for (BoardWindow* window : {&views_.red(), &views_.blue()}) window->barPressesFor(side());
+    for (BoardWindow* window : views_.builtWindows()) window->barPressesFor(side());
     if (side()) {
         suspendSwitch();
         openInPlayersView();
@@ -122,7 +125,7 @@ void ComputerPlayer::tookBack(BoardWindow& window) {
 
 void ComputerPlayer::suspendSwitch() {
     if (!switchBefore_) switchBefore_ = Item(views_.red(), "mnuSwitch").isChecked();
-    for (BoardWindow* window : {&views_.red(), &views_.blue()}) {
+    for (BoardWindow* window : views_.builtWindows()) {
         Item(*window, "mnuSwitch").setChecked(false);
         Item(*window, "mnuSwitch").setEnabled(false);
     }
@@ -130,7 +133,7 @@ void ComputerPlayer::suspendSwitch() {
 
 void ComputerPlayer::restoreSwitch() {
     if (!switchBefore_) return;
-    for (BoardWindow* window : {&views_.red(), &views_.blue()}) {
+    for (BoardWindow* window : views_.builtWindows()) {
         Item(*window, "mnuSwitch").setChecked(*switchBefore_);
         // A window whose game has ended keeps the item disabled.
         Item(*window, "mnuSwitch").setEnabled(window->cell(0).isEnabled());
@@ -150,7 +153,7 @@ void ComputerPlayer::openInPlayersView() {
 }
 
 void ComputerPlayer::showBusy(bool busy) {
-    for (BoardWindow* window : {&views_.red(), &views_.blue()}) {
+    for (BoardWindow* window : views_.builtWindows()) {
         if (busy && purpose_ == Purpose::Move)
             window->board()->setCursor(Qt::BusyCursor);
         else

@@ -44,8 +44,10 @@ PlayersMenu::PlayersMenu(ViewPair& views) {
         if (players == QLatin1String(PlayersValues[value])) computerSide_ = ComputerSideOf(value);
     const std::string level = settings.value(StrengthKey).toString().toStdString();
     strength_ = engine::StrengthNamed(level).value_or(engine::Strength::Medium);
-    items_ = {build(views.red()), build(views.blue())};
-    showChoices();
+    views.forEachWindow(this, [this](BoardWindow& window) {
+        items_[window.view().turnedHalfRound ? 1 : 0] = build(window);
+        showChoices();
+    });
 }
 
 PlayersMenu::Items PlayersMenu::build(BoardWindow& window) {
@@ -77,7 +79,9 @@ QAction* PlayersMenu::addChoice(QMenu* menu, QActionGroup* group, const char* na
 }
 
 void PlayersMenu::setHintEnabled(bool enabled) {
-    for (const Items& items : items_) items.hint->setEnabled(enabled);
+    hintEnabled_ = enabled;
+    for (const Items& items : items_)
+        if (items.hint) items.hint->setEnabled(enabled);
 }
 
 void PlayersMenu::choosePlayers(int value) {
@@ -98,8 +102,10 @@ void PlayersMenu::chooseStrength(int value) {
 // Both views check the same items, whichever was chosen.
 void PlayersMenu::showChoices() {
     for (const Items& items : items_) {
+        if (!items.players) continue;
         Check(items.players, PlayersOf(computerSide_));
         Check(items.strengths, int(strength_));
+        items.hint->setEnabled(hintEnabled_);
     }
 }
 

@@ -51,6 +51,7 @@ private:
     std::array<Items, 2> items_{};
     std::optional<Side> computerSide_;
     engine::Strength strength_ = engine::Strength::Medium;
+    bool hintEnabled_ = true;
 };
 
 }  // namespace vintrel

@@ -41,12 +41,12 @@ bool HasEnded(const BoardWindow& window) { return !window.cell(0).isEnabled(); }
 void InstallCellAccessibility() { QAccessible::installFactory(&CellInterfaceFor); }
 
 Announcer::Announcer(ViewPair& pair) : pair_(pair) {
-    for (BoardWindow* window : {&pair.red(), &pair.blue()}) {
-        connect(window, &BoardWindow::gameChanged, this, [this, window] { describeTurn(*window); });
-        connect(window, &BoardWindow::moveStood, this, &Announcer::tellMove);
-        connect(window, &BoardWindow::messageShown, this,
-                [this, window](const QString& message) { tell(*window, message); });
-    }
+    pair.forEachWindow(this, [this](BoardWindow& window) {
+        connect(&window, &BoardWindow::gameChanged, this, [this, &window] { describeTurn(window); });
+        connect(&window, &BoardWindow::moveStood, this, &Announcer::tellMove);
+        connect(&window, &BoardWindow::messageShown, this,
+                [this, &window](const QString& message) { tell(window, message); });
+    });
     // News left on a widget the focus has left would be read again later,
     // as if new.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old) {

@@ -8,8 +8,8 @@
 namespace vintrel {
 
 ViewPair::ViewPair(const PictureFiles& pictures)
-    : red_(std::make_unique<BoardWindow>(RedView, *this, pictures)),
-      blue_(std::make_unique<BoardWindow>(BlueView, *this, pictures)),
+    : pictures_(pictures),
+      red_(std::make_unique<BoardWindow>(RedView, *this, pictures)),
       cursor_(std::make_unique<BoardCursor>(*this)),
       announcer_(std::make_unique<Announcer>(*this)) {}
 
@@ -20,18 +20,41 @@ void ViewPair::start() {
     showView(*red_);
 }
 
+BoardWindow& ViewPair::blue() const {
+    if (blue_) return *blue_;
+    // Nothing has been asked of the blue view before: building it while the
+    // red view opens would only hold back the red view's first frame.
+    auto& self = const_cast<ViewPair&>(*this);
+    blue_ = std::make_unique<BoardWindow>(BlueView, self, pictures_);
+    std::erase_if(self.attachments_, [](const Attachment& a) { return !a.owner; });
+    for (const Attachment& attachment : std::vector(attachments_)) attachment.attach(*blue_);
+    if (blueLoadDue_) blue_->Form_Load();
+    return *blue_;
+}
+
 BoardWindow& ViewPair::twinOf(const BoardWindow& window) const {
-    return &window == red_.get() ? *blue_ : *red_;
+    return &window == red_.get() ? blue() : *red_;
+}
+
+std::vector<BoardWindow*> ViewPair::builtWindows() const {
+    if (blue_) return {red_.get(), blue_.get()};
+    return {red_.get()};
+}
+
+void ViewPair::forEachWindow(QObject* owner, std::function<void(BoardWindow&)> attach) {
+    for (BoardWindow* window : builtWindows()) attach(*window);
+    attachments_.push_back({owner, std::move(attach)});
 }
 
 BoardWindow* ViewPair::shown() const {
-    if (red_->isVisible()) return red_.get();
-    if (blue_->isVisible()) return blue_.get();
+    for (BoardWindow* window : builtWindows())
+        if (window->isVisible()) return window;
     return nullptr;
 }
 
 void ViewPair::loadBlueView() {
-    if (!blue_->isLoaded()) blue_->Form_Load();
+    blueLoadDue_ = true;
+    if (blue_ && !blue_->isLoaded()) blue_->Form_Load();
 }
 
 void ViewPair::showInsteadOf(BoardWindow& next, BoardWindow& current) {
@@ -54,9 +77,8 @@ void ViewPair::showView(BoardWindow& window) {
 void ViewPair::restart() {
     // Windows are re-initialised, never destroyed: the handler that asked
     // for the restart is still running in one of them.
-    blue_->hide();
-    red_->restoreCreationState();
-    blue_->restoreCreationState();
+    if (blue_) blue_->hide();
+    for (BoardWindow* window : builtWindows()) window->restoreCreationState();
     sharedTurnRecord_ = Side::Red;
     start();
 }
@@ -64,8 +86,7 @@ void ViewPair::restart() {
 void ViewPair::unload() {
     if (unloading_) return;
     unloading_ = true;
-    red_->close();
-    blue_->close();
+    for (BoardWindow* window : builtWindows()) window->close();
     emit programEnded();
 }
 

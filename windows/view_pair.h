@@ -6,8 +6,11 @@
 #include "pictures.h"
 
 #include <QObject>
+#include <QPointer>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace vintrel {
 
@@ -25,8 +28,16 @@ public:
     void start();
 
     BoardWindow& red() const { return *red_; }
-    BoardWindow& blue() const { return *blue_; }
+    // Built when first needed: until the first move or change of view the
+    // red view's cells are the whole game.
+    BoardWindow& blue() const;
     BoardWindow& twinOf(const BoardWindow& window) const;
+    // The windows built so far.
+    std::vector<BoardWindow*> builtWindows() const;
+    bool hasBlueView() const { return blue_ != nullptr; }
+    // Calls `attach` with each window built and, later, with the blue view
+    // when it is built, for as long as `owner` lives.
+    void forEachWindow(QObject* owner, std::function<void(BoardWindow&)> attach);
     // The window on screen, or nullptr once the program has ended.
     BoardWindow* shown() const;
 
@@ -48,8 +59,16 @@ signals:
 private:
     void showView(BoardWindow& window);
 
+    struct Attachment {
+        QPointer<QObject> owner;
+        std::function<void(BoardWindow&)> attach;
+    };
+
+    const PictureFiles& pictures_;
+    std::vector<Attachment> attachments_;
     std::unique_ptr<BoardWindow> red_;
-    std::unique_ptr<BoardWindow> blue_;
+    mutable std::unique_ptr<BoardWindow> blue_;
+    bool blueLoadDue_ = false;
     // The cursor before the announcer: a move's news goes to the diamond
     // the cursor has just been taken to.
     std::unique_ptr<BoardCursor> cursor_;
