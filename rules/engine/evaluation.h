@@ -13,7 +13,7 @@ namespace vintrel::engine {
 struct EvaluationWeights {
     int man = 100;
     // By moves still needed to reach the corner on an empty board.
-    std::array<int, 6> nearCorner = {0, 45, 22, 10, 4, 0};
+    std::array<int, 6> nearCorner = {0, 8, 4, 2, 1, 0};
     // A man no opponent reaches, by the moves of his shortest path to the
     // corner over diamonds that no opponent reaches either.
     std::array<int, 4> freePath = {0, 90, 40, 15};

@@ -21,8 +21,8 @@ struct StrengthSpec {
 // milliseconds, medium in about a tenth of a second and hard in about one.
 constexpr std::array<StrengthSpec, 3> Strengths = {{
     {"easy", 2, 40'000, 80, 14},
-    {"medium", 64, 250'000, 0, 18},
-    {"hard", 64, 2'500'000, 0, 21},
+    {"medium", 64, 300'000, 0, 18},
+    {"hard", 64, 4'500'000, 0, 20},
 }};
 
 const StrengthSpec& SpecOf(Strength strength) { return Strengths[std::size_t(strength)]; }
