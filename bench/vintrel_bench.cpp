@@ -12,6 +12,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QApplication>
 #include <QEventLoop>
 #include <QMenuBar>
@@ -396,6 +397,10 @@ BENCHMARK(BM_IdleSecond)->Iterations(1)->Unit(benchmark::kMillisecond);
 int main(int argc, char* argv[]) {
     // The game is measured headless; each cold start names its own platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The players and levels the benchmarks choose are kept in a scratch
+    // folder, not in the settings of whoever runs them.
+    const QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     // The event loop the game chooses in windows/main.cpp; once the
     // application has its loop, the variable goes again, so that the bare
     // program of the cold starts keeps Qt's default.
