@@ -3,7 +3,6 @@
 #include "board_window.h"
 #include "commitment.h"
 #include "view_pair.h"
-#include "zobrist.h"
 
 #include <QAction>
 
@@ -79,7 +78,7 @@ void ComputerPlayer::askForHint() {
 
 void ComputerPlayer::think(Purpose purpose, engine::Strength strength) {
     purpose_ = purpose;
-    engine::Level level = engine::LevelOf(strength, engine::zobrist::detail::Mix(seed_ + ++searches_));
+    engine::Level level = engine::LevelOf(strength, seed_ + ++searches_);
     level.limits.maxNodes = std::min(level.limits.maxNodes, nodeCap_);
     thinker_.think(game(), level);
     showBusy(true);
