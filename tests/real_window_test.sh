@@ -3,7 +3,8 @@
 # keyboard: the red view opens at its size with the starting position on
 # every diamond, two moves dragged with the mouse hand the board from view
 # to view, the menus open from their mnemonics, the rules panel appears in
-# its place, the computer answers a move as blue in the red view, and
+# its place, the computer answers a move as blue in the red view and its
+# reply is taken back with the move, and
 # "E&xit" ends the program with status 0.
 #
 # With SCALE 2 or 3 the program runs under that QT_SCALE_FACTOR on a screen
@@ -195,7 +196,8 @@ computer_replied() {
 }
 
 # Players > Computer Plays Blue, then a move: the computer's man glides to
-# his diamond, and the red view stays on screen.
+# his diamond, and the red view stays on screen; Take Back Last Move takes
+# back his reply with the move it answered.
 play_against_computer() {
     local red=$1 red_men=$2 blue_men=$3
     xdotool key alt+p
@@ -209,6 +211,11 @@ play_against_computer() {
     [[ -z $(xdotool search --onlyvisible --name '^VINTREL BLUE VIEW$' 2>/dev/null) ]] && ! is_unmapped "$red" ||
         fail "the red view did not stay on screen against a computer playing blue"
     say "the computer answered in the red view"
+    xdotool key alt+o
+    await 10 "the Options menu" popup_open || fail "Alt+O opened no menu"
+    xdotool key t
+    expect_board red "$(layout "$2" "$3")" taken-back >/dev/null
+    say "Take Back Last Move took back the computer's reply and the move before it"
 }
 
 main() {
