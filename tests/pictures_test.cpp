@@ -292,18 +292,21 @@ INSTANTIATE_TEST_SUITE_P(
         return name.toStdString() + "_" + NameOf(std::get<1>(info.param));
     });
 
+// Writes the nine good pictures into `scratch` and finds them there.
+void WriteAllAndFind(const QTemporaryDir& scratch, std::optional<PictureFiles>& files) {
+    ASSERT_TRUE(scratch.isValid());
+    for (Picture each : AllPictures) WriteFile(scratch.filePath(NameOf(each)), GoodPicture(each));
+    PictureSearch search = PictureFiles::locate({scratch.path()});
+    ASSERT_TRUE(search.files) << qPrintable(search.error);
+    files = *search.files;
+}
+
 // All nine found in a scratch folder, which the test may then spoil.
 class PictureBreaksDuringPlay : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { LimitPictureMemory(); }
 
-    void SetUp() override {
-        ASSERT_TRUE(scratch_.isValid());
-        for (Picture each : AllPictures) WriteFile(pathOf(each), GoodPicture(each));
-        PictureSearch search = PictureFiles::locate({scratch_.path()});
-        ASSERT_TRUE(search.files) << qPrintable(search.error);
-        files_ = *search.files;
-    }
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(WriteAllAndFind(scratch_, files_)); }
 
     QString pathOf(Picture picture) const { return scratch_.filePath(NameOf(picture)); }
 
@@ -369,11 +372,7 @@ TEST_F(PictureBreaksDuringPlay, ARepairedFileIsShownAgain) {
 class PicturesInPlay : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(scratch_.isValid());
-        for (Picture each : AllPictures) WriteFile(pathOf(each), GoodPicture(each));
-        PictureSearch search = PictureFiles::locate({scratch_.path()});
-        ASSERT_TRUE(search.files) << qPrintable(search.error);
-        files_ = *search.files;
+        ASSERT_NO_FATAL_FAILURE(WriteAllAndFind(scratch_, files_));
         game_.emplace(*files_);
         game_->trigger("mnuSwitch");
     }
