@@ -48,7 +48,7 @@ Side PlayedWinner(Seat red, Seat blue, std::uint64_t openingSeed, std::uint64_t 
     for (; moves < 2 * OpeningMovesEachSide && !state.isOver(); ++moves) state = state.after(AnyMove(state, random));
     for (; moves < MovesBeforeDraw && !state.isOver(); ++moves) {
         const Seat seat = state.toMove() == Side::Red ? red : blue;
-        const Move move = Timed(seat, state, zobrist::detail::Mix(gameSeed + std::uint64_t(moves)));
+        const Move move = Timed(seat, state, zobrist::Mix(gameSeed + std::uint64_t(moves)));
         if (move.isNone() && CountMoves(state) == 0) return Opponent(state.toMove());
         if (!Stands(state, move)) throw std::runtime_error("a player chose a move that does not stand");
         state = state.after(move);
@@ -87,7 +87,7 @@ int RunMatch(const MatchOptions& options) {
     int wins = 0, losses = 0, draws = 0;
     try {
         for (int game = 0; game < options.games; ++game) {
-            const std::uint64_t pairSeed = zobrist::detail::Mix(options.seed * 1'000'003 + std::uint64_t(game / 2));
+            const std::uint64_t pairSeed = zobrist::Mix(options.seed * 1'000'003 + std::uint64_t(game / 2));
             const bool firstIsRed = game % 2 == 0;
             bool drawn = false;
             const Side winner = firstIsRed ? PlayedWinner(a, b, pairSeed, pairSeed + 1 + game, drawn)

@@ -10,7 +10,7 @@
 namespace vintrel::engine {
 namespace {
 
-std::uint64_t Next(std::uint64_t& random) { return random = zobrist::detail::Mix(random); }
+std::uint64_t Next(std::uint64_t& random) { return random = zobrist::Mix(random); }
 
 Move OneOf(const std::vector<Move>& moves, std::uint64_t& random) {
     return moves[Next(random) % moves.size()];

@@ -48,6 +48,8 @@ public:
     Position position() const;
     bool isLoaded() const { return loaded_; }
     bool isDragging() const { return dragButton_.has_value(); }
+    // The game ended in this window: its cells stay disabled until a new one.
+    bool hasEnded() const { return !cells_[0]->isEnabled(); }
     QWidget* board() const { return board_; }
 
     // The paths a player's hands take, open to any other hand that plays:

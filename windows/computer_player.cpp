@@ -67,7 +67,7 @@ void ComputerPlayer::reconsider() {
     const engine::GameState now = game();
     if (now.isOver()) return;
     if (IsNewGame(now)) openInPlayersView();
-    if (isComputersTurn(now) && !isBusy()) think(Purpose::Move, menu_.strength());
+    if (isComputersTurn(now)) think(Purpose::Move, menu_.strength());
 }
 
 void ComputerPlayer::askForHint() {
@@ -135,7 +135,7 @@ void ComputerPlayer::restoreSwitch() {
     for (BoardWindow* window : views_.builtWindows()) {
         Item(*window, "mnuSwitch").setChecked(*switchBefore_);
         // A window whose game has ended keeps the item disabled.
-        Item(*window, "mnuSwitch").setEnabled(window->cell(0).isEnabled());
+        Item(*window, "mnuSwitch").setEnabled(!window->hasEnded());
     }
     switchBefore_.reset();
 }

@@ -33,9 +33,6 @@ QAccessibleInterface* CellInterfaceFor(const QString& className, QObject* object
 
 QString SideName(Side side) { return side == Side::Red ? QStringLiteral("Red") : QStringLiteral("Blue"); }
 
-// The window that ended the game disables every cell until a new game.
-bool HasEnded(const BoardWindow& window) { return !window.cell(0).isEnabled(); }
-
 }  // namespace
 
 void InstallCellAccessibility() { QAccessible::installFactory(&CellInterfaceFor); }
@@ -57,7 +54,7 @@ Announcer::Announcer(ViewPair& pair) : pair_(pair) {
 void Announcer::describeTurn(BoardWindow& window) {
     // At the end the turn has not passed: the side to move is the winner.
     const QString side = SideName(window.state().Turn);
-    window.setAccessibleDescription(HasEnded(window) ? QStringLiteral("GAME OVER!! %1 won").arg(side)
+    window.setAccessibleDescription(window.hasEnded() ? QStringLiteral("GAME OVER!! %1 won").arg(side)
                                                      : QStringLiteral("%1 to move").arg(side));
 }
 
@@ -68,7 +65,7 @@ void Announcer::tellMove(Side mover, Cell from, Cell to, bool captures) {
     if (!shown) return;
     QString news = QStringLiteral("%1 moved %2 to %3").arg(SideName(mover)).arg(from).arg(to);
     if (captures) news += QLatin1String(", captures");
-    if (HasEnded(*shown)) news += QLatin1String(". GAME OVER!!");
+    if (shown->hasEnded()) news += QLatin1String(". GAME OVER!!");
     tell(*shown, news);
 }
 

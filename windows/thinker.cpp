@@ -4,7 +4,6 @@
 
 namespace vintrel {
 
-
 Thinker::~Thinker() {
     cancel();
     for (auto& [thread, stop] : running_) {

@@ -34,14 +34,14 @@ int WinAt(int ply) { return WinScore - ply; }
 
 // Wins are stored as distances from the position, not from the root.
 int ToTable(int score, int ply) {
-    if (score >= WinScore - MaxPly) return score + ply;
-    if (score <= -(WinScore - MaxPly)) return score - ply;
+    if (IsWin(score)) return score + ply;
+    if (IsLoss(score)) return score - ply;
     return score;
 }
 
 int FromTable(int score, int ply) {
-    if (score >= WinScore - MaxPly) return score - ply;
-    if (score <= -(WinScore - MaxPly)) return score + ply;
+    if (IsWin(score)) return score - ply;
+    if (IsLoss(score)) return score + ply;
     return score;
 }
 
@@ -214,7 +214,7 @@ bool Search::visit() {
 }
 
 int Search::noiseOf(Move move) const {
-    const std::uint64_t mixed = zobrist::detail::Mix(limits_.seed * 10007 + std::uint64_t(move.from) * 100 + std::uint64_t(move.to));
+    const std::uint64_t mixed = zobrist::Mix(limits_.seed * 10007 + std::uint64_t(move.from) * 100 + std::uint64_t(move.to));
     return int(mixed % std::uint64_t(limits_.rootNoise + 1));
 }
 

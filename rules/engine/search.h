@@ -18,7 +18,9 @@ inline constexpr int WinScore = 30000;
 inline constexpr int MaxPly = 96;
 inline constexpr int Infinity = WinScore + 1;
 
-constexpr bool IsWinScore(int score) { return score >= WinScore - MaxPly || score <= -(WinScore - MaxPly); }
+constexpr bool IsWin(int score) { return score >= WinScore - MaxPly; }
+constexpr bool IsLoss(int score) { return score <= -(WinScore - MaxPly); }
+constexpr bool IsWinScore(int score) { return IsWin(score) || IsLoss(score); }
 
 struct SearchLimits {
     int maxDepth = 64;

@@ -12,7 +12,7 @@ TranspositionTable::TranspositionTable(int sizeLog2)
 void TranspositionTable::clear() { std::fill(entries_.begin(), entries_.end(), TableEntry{}); }
 
 const TableEntry* TranspositionTable::probe(std::uint64_t key) const {
-    const TableEntry& entry = entries_[key & mask_];
+    const TableEntry& entry = slotOf(key);
     return entry.key == key && entry.depth >= 0 ? &entry : nullptr;
 }
 

@@ -33,6 +33,7 @@ public:
 
 private:
     TableEntry& slotOf(std::uint64_t key) { return entries_[key & mask_]; }
+    const TableEntry& slotOf(std::uint64_t key) const { return entries_[key & mask_]; }
 
     std::vector<TableEntry> entries_;
     std::uint64_t mask_;

@@ -9,14 +9,17 @@
 
 namespace vintrel::engine::zobrist {
 
-namespace detail {
-// splitmix64: well mixed and the same on every machine and compiler.
+// splitmix64: well mixed and the same on every machine and compiler. It
+// makes the keys, and turns seeds into the random choices of the levels
+// and of the match tool's players.
 constexpr std::uint64_t Mix(std::uint64_t x) {
     x += 0x9e3779b97f4a7c15ULL;
     x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
     x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
     return x ^ (x >> 31);
 }
+
+namespace detail {
 
 // Men of each side on each cell, then one key per obligation cell, then
 // the key of blue to move.
