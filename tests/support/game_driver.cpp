@@ -63,13 +63,24 @@ void GameDriver::click(Cell cell, Qt::MouseButton button) {
     QTest::mouseClick(&shown().cell(cell), button);
 }
 
-void GameDriver::play(const std::string& moves) {
+namespace {
+
+// "61-43 16-34" as the moves it names.
+std::vector<std::pair<Cell, Cell>> MovesIn(const std::string& moves) {
+    std::vector<std::pair<Cell, Cell>> named;
     std::istringstream words(moves);
     std::string move;
     while (words >> move) {
         const auto dash = move.find('-');
-        drag(Cell(std::stoi(move.substr(0, dash))), Cell(std::stoi(move.substr(dash + 1))));
+        named.emplace_back(Cell(std::stoi(move.substr(0, dash))), Cell(std::stoi(move.substr(dash + 1))));
     }
+    return named;
+}
+
+}  // namespace
+
+void GameDriver::play(const std::string& moves) {
+    for (const auto& [from, to] : MovesIn(moves)) drag(from, to);
 }
 
 void GameDriver::key(Qt::Key key) { QTest::keyClick(shown().windowHandle(), key); }
@@ -94,13 +105,10 @@ void GameDriver::cursorTo(Cell target) {
 }
 
 void GameDriver::playByKeys(const std::string& moves) {
-    std::istringstream words(moves);
-    std::string move;
-    while (words >> move) {
-        const auto dash = move.find('-');
-        cursorTo(Cell(std::stoi(move.substr(0, dash))));
+    for (const auto& [from, to] : MovesIn(moves)) {
+        cursorTo(from);
         key(Qt::Key_Space);
-        cursorTo(Cell(std::stoi(move.substr(dash + 1))));
+        cursorTo(to);
         key(Qt::Key_Space);
     }
 }
