@@ -3,9 +3,6 @@
 #include "first_paint.h"
 #include "application.h"
 #include "board_window.h"
-#include "computer_player.h"
-#include "pictures.h"
-#include "view_pair.h"
 
 #include <QApplication>
 
@@ -22,9 +19,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "cold_start_vintrel: %s\n", qPrintable(search.error));
         return 2;
     }
-    vintrel::ViewPair views(*search.files);
-    vintrel::ComputerPlayer computer(views, 1);
-    vintrel::bench::ExitAfterFirstPaint(*views.red().centralWidget());
-    views.start();
+    vintrel::Program program(*search.files, 1);
+    vintrel::bench::ExitAfterFirstPaint(*program.views().red().centralWidget());
+    program.start();
     return app.exec();
 }

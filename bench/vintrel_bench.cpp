@@ -1,6 +1,7 @@
 // How fast the game starts, answers a move and switches views, and whether
 // it keeps still while it waits. Figures are medians and 99th percentiles
 // of many samples, reported as counters; nothing here passes or fails.
+#include "board_cursor.h"
 #include "board_window.h"
 #include "cold_start.h"
 #include "computer_player.h"
@@ -8,6 +9,7 @@
 #include "move.h"
 #include "range.h"
 #include "samples.h"
+#include "screen_reader.h"
 #include "view_pair.h"
 
 #include <QAbstractEventDispatcher>
@@ -224,6 +226,9 @@ private:
 
     FrameCounter frames_;
     ViewPair views_;
+    // Attached as the program attaches them.
+    BoardCursor cursor_{views_};
+    Announcer announcer_{views_};
     std::mt19937 random_{20240611};
 };
 

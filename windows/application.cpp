@@ -1,8 +1,5 @@
 #include "application.h"
 
-#include "pictures.h"
-#include "screen_reader.h"
-
 #include <QApplication>
 
 namespace vintrel {
@@ -25,5 +22,8 @@ void ConfigureApplication() {
     LimitPictureMemory();
     InstallCellAccessibility();
 }
+
+Program::Program(const PictureFiles& pictures, std::uint64_t seed)
+    : views_(pictures), computer_(views_, seed) {}
 
 }  // namespace vintrel

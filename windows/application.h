@@ -1,5 +1,13 @@
-// What the program asks of Qt before it shows anything.
+// The program's start: what it asks of Qt before it shows anything, and
+// the parts it attaches to the pair of views.
 #pragma once
+
+#include "board_cursor.h"
+#include "computer_player.h"
+#include "screen_reader.h"
+#include "view_pair.h"
+
+#include <cstdint>
 
 namespace vintrel {
 
@@ -7,5 +15,26 @@ namespace vintrel {
 void PrepareApplication();
 // Right after it: names, style, and the limits the board relies on.
 void ConfigureApplication();
+
+// The game as a player meets it: the two views, with the keys, the screen
+// reader and the computer attached.
+class Program {
+public:
+    // `seed` varies the computer's play from game to game.
+    Program(const PictureFiles& pictures, std::uint64_t seed);
+
+    ViewPair& views() { return views_; }
+    ComputerPlayer& computer() { return computer_; }
+    // Shows the red view with a new game.
+    void start() { views_.start(); }
+
+private:
+    ViewPair views_;
+    // The cursor before the announcer: a move's news goes to the diamond
+    // the cursor has just been taken to.
+    BoardCursor cursor_{views_};
+    Announcer announcer_{views_};
+    ComputerPlayer computer_;
+};
 
 }  // namespace vintrel

@@ -1,7 +1,4 @@
 #include "application.h"
-#include "computer_player.h"
-#include "pictures.h"
-#include "view_pair.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -22,10 +19,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    vintrel::ViewPair views(*search.files);
-    vintrel::ComputerPlayer computer(views, QRandomGenerator::global()->generate64());
-    QObject::connect(&views, &vintrel::ViewPair::programEnded, &app, &QApplication::quit,
+    vintrel::Program program(*search.files, QRandomGenerator::global()->generate64());
+    QObject::connect(&program.views(), &vintrel::ViewPair::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
-    views.start();
+    program.start();
     return app.exec();
 }

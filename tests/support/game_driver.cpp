@@ -26,7 +26,9 @@ GameDriver::GameDriver() : GameDriver(SourcePictures()) {}
 
 GameDriver::GameDriver(const PictureFiles& pictures)
     : pictureFolder_(QFileInfo(pictures.pathOf(Picture::Blank)).path()),
-      views_(std::make_unique<ViewPair>(pictures)) {
+      views_(std::make_unique<ViewPair>(pictures)),
+      cursor_(std::make_unique<BoardCursor>(*views_)),
+      announcer_(std::make_unique<Announcer>(*views_)) {
     views_->start();
 }
 

@@ -3,9 +3,11 @@
 #pragma once
 
 #include "board.h"
+#include "board_cursor.h"
 #include "board_window.h"
 #include "pictures.h"
 #include "rules_support.h"
+#include "screen_reader.h"
 #include "view_pair.h"
 
 #include <QAction>
@@ -92,6 +94,9 @@ public:
 private:
     QString pictureFolder_;
     std::unique_ptr<ViewPair> views_;
+    // Attached as the program attaches them: the cursor first.
+    std::unique_ptr<BoardCursor> cursor_;
+    std::unique_ptr<Announcer> announcer_;
 };
 
 }  // namespace vintrel::testing

@@ -1,17 +1,13 @@
 #include "view_pair.h"
 
-#include "board_cursor.h"
 #include "board_window.h"
-#include "screen_reader.h"
 #include "view_table.h"
 
 namespace vintrel {
 
 ViewPair::ViewPair(const PictureFiles& pictures)
     : pictures_(pictures),
-      red_(std::make_unique<BoardWindow>(RedView, *this, pictures)),
-      cursor_(std::make_unique<BoardCursor>(*this)),
-      announcer_(std::make_unique<Announcer>(*this)) {}
+      red_(std::make_unique<BoardWindow>(RedView, *this, pictures)) {}
 
 ViewPair::~ViewPair() = default;
 

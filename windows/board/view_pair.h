@@ -14,8 +14,6 @@
 
 namespace vintrel {
 
-class Announcer;
-class BoardCursor;
 class BoardWindow;
 
 class ViewPair : public QObject {
@@ -69,10 +67,6 @@ private:
     std::unique_ptr<BoardWindow> red_;
     mutable std::unique_ptr<BoardWindow> blue_;
     bool blueLoadDue_ = false;
-    // The cursor before the announcer: a move's news goes to the diamond
-    // the cursor has just been taken to.
-    std::unique_ptr<BoardCursor> cursor_;
-    std::unique_ptr<Announcer> announcer_;
     Side sharedTurnRecord_ = Side::Red;
     bool unloading_ = false;
 };
