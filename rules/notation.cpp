@@ -92,11 +92,12 @@ private:
 
     [[noreturn]] void refuse(std::string what, int line) const { throw Refusal{{line, 0, Side::Red, std::move(what)}}; }
     [[noreturn]] void refuse(std::string what) const { refuse(std::move(what), line_); }
-    // An error in the move now due.
-    [[noreturn]] void refuseMove(std::string what) const {
-        const std::size_t ply = game_.moves().size();
+    // An error in the move `ply` moves from the start, by default the one
+    // now due.
+    [[noreturn]] void refuseMove(std::string what, std::size_t ply) const {
         throw Refusal{{line_, int(ply / 2 + 1), ply % 2 ? Side::Blue : Side::Red, std::move(what)}};
     }
+    [[noreturn]] void refuseMove(std::string what) const { refuseMove(std::move(what), game_.moves().size()); }
     Side sideDue() const { return game_.moves().size() % 2 ? Side::Blue : Side::Red; }
 
     void skipBlanks() {
@@ -213,7 +214,8 @@ private:
         if (!Stands(decision.outcome)) refuseMove(text + RefusalText(decision.outcome, obligation));
         if (decision.captures != move.captures) {
             const std::string right = MoveText({move.from, move.to, decision.captures});
-            refuseMove(text + (decision.captures ? " is a capture: " : " captures nothing: ") + right);
+            refuseMove(text + (decision.captures ? " is a capture: " : " captures nothing: ") + right,
+                       game_.moves().size() - 1);
         }
     }
 
