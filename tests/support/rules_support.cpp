@@ -1,5 +1,7 @@
 #include "rules_support.h"
 
+#include <random>
+
 namespace vintrel {
 
 void PrintTo(Side side, std::ostream* out) { *out << (side == Side::Red ? "Red" : "Blue"); }
@@ -26,7 +28,30 @@ void PrintTo(DropOutcome outcome, std::ostream* out) {
     *out << "DropOutcome(" << int(outcome) << ")";
 }
 
+void PrintTo(Result result, std::ostream* out) {
+    switch (result) {
+        case Result::Unfinished: *out << "Unfinished"; return;
+        case Result::RedWon: *out << "RedWon"; return;
+        case Result::BlueWon: *out << "BlueWon"; return;
+    }
+    *out << "Result(" << int(result) << ")";
+}
+
+void PrintTo(const PlayedMove& move, std::ostream* out) { *out << MoveText(move); }
+
 namespace testing {
+
+Game RandomGame(std::uint64_t seed, std::size_t maxMoves) {
+    std::mt19937_64 random(seed);
+    Game game;
+    while (!game.isOver() && game.moves().size() < maxMoves) {
+        const std::vector<Move> moves = StandingMoves(game.position(), game.toMove(), game.commitments());
+        if (moves.empty()) break;
+        const Move& move = moves[random() % moves.size()];
+        game.play(move.from, move.to);
+    }
+    return game;
+}
 
 Position PositionWith(const std::vector<Cell>& red, const std::vector<Cell>& blue) {
     Position position{};
