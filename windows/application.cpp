@@ -11,8 +11,13 @@ void PrepareApplication() {
     if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
 }
 
+void ConfigureCommandLine() {
+    QCoreApplication::setApplicationName(QStringLiteral("vintrel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VINTREL_VERSION));
+}
+
 void ConfigureApplication() {
-    QApplication::setApplicationName(QStringLiteral("vintrel"));
+    ConfigureCommandLine();
     // No display name: Qt would append it to every window's caption.
     QApplication::setDesktopFileName(QStringLiteral("vintrel"));
     // The board's colours are part of the game: keep them whatever the desktop theme.
@@ -24,6 +29,18 @@ void ConfigureApplication() {
 }
 
 Program::Program(const PictureFiles& pictures, std::uint64_t seed)
-    : views_(pictures), computer_(views_, seed) {}
+    : views_(pictures),
+      computer_(views_, seed),
+      games_(views_, [this] { return computer_.side(); }, [this](Side side) { return playerName(side); }) {
+    QObject::connect(&games_.replay(), &Replay::replayed, &announcer_, &Announcer::tellNews);
+}
+
+// As a game's record names them: "Player", "Computer (Hard)".
+std::string Program::playerName(Side side) {
+    if (computer_.side() != side) return "Player";
+    QString level = QString::fromLatin1(engine::NameOf(computer_.menu().strength()));
+    level[0] = level[0].toUpper();
+    return QStringLiteral("Computer (%1)").arg(level).toStdString();
+}
 
 }  // namespace vintrel

@@ -4,6 +4,7 @@
 
 #include "board_cursor.h"
 #include "computer_player.h"
+#include "game_keeper.h"
 #include "screen_reader.h"
 #include "view_pair.h"
 
@@ -13,11 +14,13 @@ namespace vintrel {
 
 // Before the QApplication exists.
 void PrepareApplication();
+// The names the command line reports, for a QCoreApplication too.
+void ConfigureCommandLine();
 // Right after it: names, style, and the limits the board relies on.
 void ConfigureApplication();
 
 // The game as a player meets it: the two views, with the keys, the screen
-// reader and the computer attached.
+// reader, the computer and the record of the game attached.
 class Program {
 public:
     // `seed` varies the computer's play from game to game.
@@ -25,16 +28,20 @@ public:
 
     ViewPair& views() { return views_; }
     ComputerPlayer& computer() { return computer_; }
+    GameKeeper& games() { return games_; }
     // Shows the red view with a new game.
     void start() { views_.start(); }
 
 private:
+    std::string playerName(Side side);
+
     ViewPair views_;
     // The cursor before the announcer: a move's news goes to the diamond
     // the cursor has just been taken to.
     BoardCursor cursor_{views_};
     Announcer announcer_{views_};
     ComputerPlayer computer_;
+    GameKeeper games_;
 };
 
 }  // namespace vintrel

@@ -22,10 +22,11 @@ void QuietenHeadlessPlatform(QtMsgType type, const QMessageLogContext& context, 
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Whatever a test chooses is remembered in a scratch folder, never in
-    // the settings of whoever runs the tests.
-    const QTemporaryDir settings;
+    // Whatever a test chooses or saves is kept in scratch folders, never in
+    // the settings and games of whoever runs the tests.
+    const QTemporaryDir settings, data;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     qtDefaultHandler = qInstallMessageHandler(&QuietenHeadlessPlatform);
     QApplication app(argc, argv);
     vintrel::ConfigureApplication();

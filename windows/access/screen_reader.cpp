@@ -62,11 +62,16 @@ void Announcer::tellMove(Side mover, Cell from, Cell to, bool captures) {
     // Told in the view the move brought up, or in the same one where the
     // switch is off.
     BoardWindow* shown = pair_.shown();
-    if (!shown) return;
+    // A replayed game is told once, at its end.
+    if (!shown || pair_.isReplaying()) return;
     QString news = QStringLiteral("%1 moved %2 to %3").arg(SideName(mover)).arg(from).arg(to);
     if (captures) news += QLatin1String(", captures");
     if (shown->hasEnded()) news += QLatin1String(". GAME OVER!!");
     tell(*shown, news);
+}
+
+void Announcer::tellNews(const QString& news) {
+    if (BoardWindow* shown = pair_.shown()) tell(*shown, news);
 }
 
 void Announcer::tell(BoardWindow& window, const QString& news) {

@@ -272,6 +272,7 @@ void BoardWindow::layOutNewGame() {
     pair_.setSharedTurnRecord(Side::Red);
     state_.com.H3Com = false;
     state_.LastCapture = false;
+    emit newGameLaidOut();
     emit gameChanged();
 }
 
@@ -513,6 +514,7 @@ void BoardWindow::mnuUnmove_Click() {
     cmdShowCom_->hide();
     lblInfo_->hide();
     mnuUnmove_->setEnabled(false);
+    emit tookBack();
     emit gameChanged();
 }
 

@@ -95,6 +95,9 @@ signals:
     void moveStood(vintrel::Side mover, vintrel::Cell from, vintrel::Cell to, bool captures);
     void messageShown(const QString& message);
     void gameEnded();
+    // The last move was taken back; a new game was laid out in the red view.
+    void tookBack();
+    void newGameLaidOut();
     // The game may have changed under anyone who watches it: a move, a take
     // back, a new game, an activation.
     void gameChanged();

@@ -39,6 +39,11 @@ public:
     // The window on screen, or nullptr once the program has ended.
     BoardWindow* shown() const;
 
+    // While set, the moves that stand are a game being replayed, not played:
+    // whoever tells or keeps each move as it comes waits for the end.
+    void setReplaying(bool replaying) { replaying_ = replaying; }
+    bool isReplaying() const { return replaying_; }
+
     // Whose turn it is, for both windows alike.
     Side sharedTurnRecord() const { return sharedTurnRecord_; }
     void setSharedTurnRecord(Side side) { sharedTurnRecord_ = side; }
@@ -69,6 +74,7 @@ private:
     bool blueLoadDue_ = false;
     Side sharedTurnRecord_ = Side::Red;
     bool unloading_ = false;
+    bool replaying_ = false;
 };
 
 }  // namespace vintrel

@@ -1,0 +1,230 @@
+// Games that last, as a player meets them: saved and opened through the
+// menus and their dialogs, resumed after the program ended, and taken back
+// to an earlier move from the move list, against the computer as well.
+#include "computer_player.h"
+#include "game_driver.h"
+#include "game_keeper.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace vintrel {
+namespace {
+
+using testing::GameDriver;
+
+// The board windows with the game keeping the program attaches to them.
+struct KeptGame {
+    KeptGame() : keeper(game.views(), [] { return std::nullopt; }, [](Side) { return std::string("Player"); }) {}
+
+    GameDriver game;
+    GameKeeper keeper;
+};
+
+// What a player can tell of a game on screen.
+struct Seen {
+    Position position;
+    bool blueView;
+    bool takeBack;
+    bool over;
+    bool operator==(const Seen&) const = default;
+};
+
+Seen SeenIn(GameDriver& game) {
+    BoardWindow& shown = game.shown();
+    return {shown.position(), shown.view().turnedHalfRound, game.action("mnuUnmove").isEnabled(),
+            GameDriver::isShown(GameDriver::label(shown, "lblOVER"))};
+}
+
+template <typename Dialog>
+Dialog& OpenDialog(const char* name) {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        for (auto* dialog : widget->findChildren<Dialog*>(QLatin1String(name)))
+            if (dialog->isVisible()) return *dialog;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<Dialog*>(widget); dialog && dialog->objectName() == QLatin1String(name))
+            return *dialog;
+    throw std::runtime_error(std::string("no dialog ") + name);
+}
+
+// The file dialog the menu item opened, answered with `path`.
+void Answer(GameDriver& game, const char* item, const QString& path) {
+    game.trigger(item);
+    auto& dialog = OpenDialog<QFileDialog>("gameFileDialog");
+    dialog.selectFile(path);
+    QMetaObject::invokeMethod(&dialog, "accept");
+}
+
+// The text of the error dialog on screen, which it then closes.
+QString ErrorShown() {
+    auto& box = OpenDialog<QMessageBox>("gameError");
+    const QString text = box.text();
+    box.accept();
+    return text;
+}
+
+class Games : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        QSettings(QStringLiteral("vintrel"), QStringLiteral("vintrel")).clear();
+    }
+    QString file(const char* name) const { return data.filePath(QLatin1String(name)); }
+
+    QTemporaryDir data;
+};
+
+TEST_F(Games, ASavedGameOpensAsItWasPlayedCommitmentAndViewIncluded) {
+    KeptGame kept;
+    // Blue's man on 34 stands committed: red must capture him.
+    kept.game.play("61-43 16-34");
+    const Seen before = SeenIn(kept.game);
+    Answer(kept.game, "mnuSave", file("game.vintrel"));
+    QFile saved(file("game.vintrel"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("\n1. 61-43 16-34\n"));
+
+    kept.game.trigger("mnuReset");
+    Answer(kept.game, "mnuOpen", file("game.vintrel"));
+    EXPECT_EQ(SeenIn(kept.game), before);
+    kept.game.drag(60, 50);
+    EXPECT_EQ(kept.game.message(), "YOU ARE COMMITTED TO CAPTURE");
+    kept.game.play("43-34");
+    EXPECT_EQ(kept.keeper.record().moves().size(), 3u);
+}
+
+TEST_F(Games, AFinishedGameOpensAtItsEndInTheWinnersViewAndALastMoveTakesBackAsByHand) {
+    // A seeded game played out to its end.
+    Game finished;
+    std::mt19937 random(11);
+    while (!finished.isOver()) {
+        const auto moves = StandingMoves(finished.position(), finished.toMove(), finished.commitments());
+        const Move& move = moves[random() % moves.size()];
+        finished.play(move.from, move.to);
+    }
+    KeptGame kept;
+    ASSERT_TRUE(kept.keeper.files().openText(QByteArray::fromStdString(WriteGame({{}, finished.moves()})), "game"));
+    EXPECT_EQ(kept.game.shown().view().turnedHalfRound, finished.toMove() == Side::Blue);
+    EXPECT_TRUE(SeenIn(kept.game).over);
+
+    // With the switch off, the last move stays in the view on screen and
+    // can be taken back there.
+    GameText unfinished{{}, finished.moves()};
+    unfinished.moves.pop_back();
+    kept.game.trigger("mnuReset");
+    kept.game.shown().findChild<QAction*>("mnuSwitch")->trigger();
+    kept.game.trigger(kept.game.shown().view().otherViewItem.name);
+    const bool blueView = kept.game.shown().view().turnedHalfRound;
+    ASSERT_TRUE(kept.keeper.files().openText(QByteArray::fromStdString(WriteGame(unfinished)), "game"));
+    EXPECT_EQ(kept.game.shown().view().turnedHalfRound, blueView);
+    EXPECT_TRUE(kept.game.action("mnuUnmove").isEnabled());
+    EXPECT_EQ(kept.game.shown().position(), Game::Replayed(unfinished.moves).position());
+}
+
+TEST_F(Games, ABadFileOrAFailedSaveIsToldAndChangesNothing) {
+    KeptGame kept;
+    kept.game.play("61-43");
+    const Seen before = SeenIn(kept.game);
+    QFile bad(file("bad.vintrel"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("[Event \"x\"]\n\n1. 61-43 16-39\n");
+    bad.close();
+    Answer(kept.game, "mnuOpen", file("bad.vintrel"));
+    EXPECT_EQ(ErrorShown(), file("bad.vintrel") + ":3: move 1, blue: 16-39 lands on own man");
+    EXPECT_EQ(SeenIn(kept.game), before);
+    EXPECT_EQ(kept.keeper.record().moves().size(), 1u);
+
+    // A folder stands where the file should go.
+    QDir(data.path()).mkdir(QStringLiteral("taken.vintrel"));
+    EXPECT_FALSE(kept.keeper.files().save(file("taken.vintrel")));
+    EXPECT_TRUE(ErrorShown().startsWith("The game could not be saved to " + file("taken.vintrel") + ": "));
+    EXPECT_TRUE(QFileInfo(file("taken.vintrel")).isDir());
+}
+
+TEST_F(Games, TheLastGameResumesAfterARestartAndANewGameKeepsItUntilItsFirstMove) {
+    {
+        KeptGame first;
+        first.game.play("61-43 16-34 43-34");
+        first.game.trigger("mnuRed");
+    }
+    KeptGame second;
+    second.game.trigger("mnuReset");
+    EXPECT_TRUE(second.game.action("mnuResume").isEnabled());
+    second.game.trigger("mnuResume");
+    EXPECT_EQ(second.game.shown().position(), Game::Replayed({{{61, 43}, {16, 34}, {43, 34, true}}}).position());
+    EXPECT_TRUE(second.game.shown().view().turnedHalfRound) << "blue is to move, the switch on";
+    EXPECT_FALSE(second.game.action("mnuResume").isEnabled()) << "the game on the board is the last one";
+    second.game.trigger("mnuReset");
+    second.keeper.autosave().flush();
+    EXPECT_TRUE(second.game.action("mnuResume").isEnabled());
+    QFile kept(Autosave::path());
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(kept.readAll().contains("1. 61-43 16-34 2. 43x34"));
+}
+
+// Chooses row `row` of the move list by keys and answers the question.
+void GoBackTo(KeptGame& kept, int row) {
+    QListWidget& list = kept.keeper.moveList().list();
+    list.setCurrentRow(row);
+    QTest::keyClick(&list, Qt::Key_Return);
+    auto& question = OpenDialog<QMessageBox>("goBackQuestion");
+    question.button(QMessageBox::Yes)->click();
+}
+
+TEST_F(Games, TheMoveListFollowsTheGameAndGoesBackToAnEarlierMove) {
+    KeptGame kept;
+    kept.game.trigger("mnuMoves");
+    ASSERT_TRUE(kept.keeper.moveList().window().isVisible());
+    kept.game.play("61-43 16-34 43-34");
+    QListWidget& list = kept.keeper.moveList().list();
+    ASSERT_EQ(list.count(), 3);
+    EXPECT_EQ(list.item(2)->text(), "2. red 43x34");
+    EXPECT_EQ(list.item(2)->data(Qt::AccessibleTextRole).toString(), "2. red 43 to 34, captures");
+    EXPECT_EQ(list.currentRow(), 2);
+
+    GoBackTo(kept, 0);
+    EXPECT_EQ(list.count(), 1);
+    EXPECT_EQ(kept.game.shown().position(), Game::Replayed({{{61, 43}}}).position());
+    EXPECT_EQ(kept.game.views().sharedTurnRecord(), Side::Blue);
+}
+
+TEST_F(Games, AgainstTheComputerTheMoveListGoesBackToThePlayersTurn) {
+    GameDriver game;
+    ComputerPlayer computer(game.views(), 7);
+    computer.setGlideDuration(0);
+    computer.setNodeCap(2000);
+    GameKeeper keeper(game.views(), [&] { return computer.side(); }, [](Side) { return std::string("Player"); });
+    game.trigger("mnuComputerBlue");
+    QSignalSpy played(&computer, &ComputerPlayer::played);
+    for (int i = 0; i < 2; ++i) {
+        BoardWindow& red = game.red();
+        const Move mine = StandingMoves(red.position(), Side::Red, red.state().com).front();
+        game.drag(mine.from, mine.to);
+        ASSERT_TRUE(played.wait(60'000));
+    }
+    ASSERT_EQ(keeper.record().moves().size(), 4u);
+    // Move 2 is the computer's: the player is taken back to move 2, red.
+    QListWidget& list = keeper.moveList().list();
+    list.setCurrentRow(1);
+    QTest::keyClick(&list, Qt::Key_Return);
+    OpenDialog<QMessageBox>("goBackQuestion").button(QMessageBox::Yes)->click();
+    EXPECT_EQ(keeper.record().moves().size(), 2u);
+    EXPECT_EQ(game.views().sharedTurnRecord(), Side::Red);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(computer.isBusy()) << "the computer thinks on the player's turn";
+    EXPECT_EQ(&game.shown(), &game.red());
+}
+
+}  // namespace
+}  // namespace vintrel

@@ -1,0 +1,53 @@
+// Keeps the game on the board in last-game.vintrel, in the program's data
+// folder, after every move and take back. Each write replaces the file
+// whole, on a thread of its own, so that a program killed at any instant
+// leaves the game as it stood a move ago and no frame waits for the disk.
+#pragma once
+
+#include "game.h"
+
+#include <QObject>
+#include <QThread>
+
+#include <functional>
+#include <vector>
+
+namespace vintrel {
+
+class GameRecord;
+class ViewPair;
+
+class Autosave : public QObject {
+    Q_OBJECT
+public:
+    // `text` gives the game on the board in the notation.
+    Autosave(GameRecord& record, ViewPair& views, std::function<std::string()> text);
+    // Waits for the writes asked for so far.
+    ~Autosave() override;
+
+    static QString path();
+    // The moves of the game the file holds, or is about to.
+    const std::vector<PlayedMove>& savedMoves() const { return savedMoves_; }
+    // Writes the game on the board now, e.g. after a replay.
+    void save();
+    // Returns once every write asked for has ended.
+    void flush();
+
+signals:
+    void savedMovesChanged();
+
+private:
+    void movesChanged();
+    void readSavedMoves();
+    void reportFailure(const QString& error);
+
+    GameRecord& record_;
+    ViewPair& views_;
+    std::function<std::string()> text_;
+    std::vector<PlayedMove> savedMoves_;
+    QThread thread_;
+    QObject* writer_;
+    bool failureReported_ = false;
+};
+
+}  // namespace vintrel

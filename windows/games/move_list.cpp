@@ -1,0 +1,137 @@
+#include "move_list.h"
+
+#include "board_window.h"
+#include "game_files.h"
+#include "game_record.h"
+#include "view_pair.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace vintrel {
+namespace {
+
+QString SideName(std::size_t index) {
+    return index % 2 == 0 ? MoveList::tr("red") : MoveList::tr("blue");
+}
+
+// "12. blue 34x56" to see, "12. blue 34 to 56, captures" to hear.
+QListWidgetItem* RowOf(std::size_t index, const PlayedMove& move) {
+    const QString number = QStringLiteral("%1.").arg(index / 2 + 1);
+    auto* row = new QListWidgetItem(
+        QStringLiteral("%1 %2 %3").arg(number, SideName(index), QString::fromStdString(MoveText(move))));
+    QString spoken = MoveList::tr("%1 %2 %3 to %4").arg(number, SideName(index)).arg(move.from).arg(move.to);
+    if (move.captures) spoken += MoveList::tr(", captures");
+    row->setData(Qt::AccessibleTextRole, spoken);
+    return row;
+}
+
+}  // namespace
+
+MoveList::MoveList(ViewPair& views, GameRecord& record, GameFiles& files,
+                   std::function<std::optional<Side>()> computerSide)
+    : views_(views), record_(record), files_(files), computerSide_(std::move(computerSide)),
+      window_(std::make_unique<QWidget>()), list_(new QListWidget(window_.get())) {
+    window_->setObjectName(QStringLiteral("frmMoves"));
+    window_->setWindowTitle(tr("VINTREL MOVES"));
+    window_->resize(220, 360);
+    window_->installEventFilter(this);
+    list_->setObjectName(QStringLiteral("lstMoves"));
+    list_->setAccessibleName(tr("Moves"));
+    (new QVBoxLayout(window_.get()))->addWidget(list_);
+    connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* row) { chosen(list_->row(row)); });
+    connect(new QShortcut(QKeySequence::Copy, window_.get()), &QShortcut::activated, this, &MoveList::copyGame);
+    connect(new QShortcut(QKeySequence::Paste, window_.get()), &QShortcut::activated, this, &MoveList::pasteGame);
+    connect(&record, &GameRecord::movesChanged, this, &MoveList::follow);
+    connect(&record, &GameRecord::newGameBegun, this, &MoveList::follow);
+    connect(&views, &ViewPair::programEnded, window_.get(), &QWidget::close);
+    views.forEachWindow(this, [this](BoardWindow& window) { addItem(window); });
+}
+
+MoveList::~MoveList() = default;
+
+void MoveList::addItem(BoardWindow& window) {
+    QMenu* viewMenu = window.menuBar()->findChild<QMenu*>(QStringLiteral("mnuView"));
+    auto* item = viewMenu->addAction(tr("&Move List"));
+    item->setObjectName(QStringLiteral("mnuMoves"));
+    item->setCheckable(true);
+    item->setChecked(window_->isVisible());
+    connect(item, &QAction::triggered, this, &MoveList::setShown);
+    items_ << item;
+}
+
+void MoveList::setShown(bool shown) {
+    for (QAction* item : items_) item->setChecked(shown);
+    if (shown == window_->isVisible()) return;
+    if (!shown) {
+        window_->hide();
+        return;
+    }
+    if (BoardWindow* board = views_.shown()) window_->move(board->frameGeometry().topRight() + QPoint(8, 0));
+    window_->show();
+}
+
+bool MoveList::eventFilter(QObject* watched, QEvent* event) {
+    // Closed by its own title bar: the menu item follows.
+    if (watched == window_.get() && event->type() == QEvent::Hide)
+        for (QAction* item : items_) item->setChecked(false);
+    return QObject::eventFilter(watched, event);
+}
+
+void MoveList::follow() {
+    // A replay is listed once, at its end.
+    if (views_.isReplaying()) return;
+    const std::vector<PlayedMove>& moves = record_.moves();
+    const std::size_t listed = std::size_t(list_->count());
+    if (moves.size() == listed + 1)
+        list_->addItem(RowOf(listed, moves.back()));
+    else if (moves.size() + 1 == listed)
+        delete list_->takeItem(int(moves.size()));
+    else
+        refill();
+    list_->setCurrentRow(list_->count() - 1);
+}
+
+void MoveList::refill() {
+    const std::vector<PlayedMove>& moves = record_.moves();
+    list_->clear();
+    for (std::size_t i = 0; i < moves.size(); ++i) list_->addItem(RowOf(i, moves[i]));
+    list_->setCurrentRow(list_->count() - 1);
+}
+
+void MoveList::chosen(int row) {
+    std::size_t count = std::size_t(row) + 1;
+    // Against the computer the game goes back to a position where the
+    // player is to move: an even count leaves red to move.
+    const std::optional<Side> computer = computerSide_();
+    const Side toMove = count % 2 == 0 ? Side::Red : Side::Blue;
+    if (computer && toMove == *computer && count > 0) --count;
+    if (count >= record_.moves().size()) return;
+    const QString text = count == 0 ? tr("Go back to the start of the game? Every move is dropped.")
+                                    : tr("Go back to the position after %1? The moves after it are dropped.")
+                                          .arg(list_->item(int(count) - 1)->text());
+    auto* question = new QMessageBox(QMessageBox::Question, tr("VINTREL MOVES"), text,
+                                     QMessageBox::Yes | QMessageBox::No, window_.get());
+    question->setObjectName(QStringLiteral("goBackQuestion"));
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    connect(question, &QMessageBox::buttonClicked, this, [this, question, count](QAbstractButton* button) {
+        if (button == question->button(QMessageBox::Yes)) files_.goBackTo(count);
+    });
+    question->open();
+}
+
+void MoveList::copyGame() const {
+    QApplication::clipboard()->setText(QString::fromStdString(WriteGame(files_.gameText())));
+}
+
+void MoveList::pasteGame() { files_.openText(QApplication::clipboard()->text().toUtf8(), tr("clipboard")); }
+
+}  // namespace vintrel

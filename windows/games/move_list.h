@@ -1,0 +1,60 @@
+// "VINTREL MOVES": a small window beside the board that lists the game's
+// moves as they are played, the last one current. Choosing an earlier one
+// goes back to the position after it; Ctrl+C copies the game as text and
+// Ctrl+V opens a game pasted in. View > "Move List" shows and hides it.
+#pragma once
+
+#include "board.h"
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QListWidget;
+class QWidget;
+
+namespace vintrel {
+
+class BoardWindow;
+class GameFiles;
+class GameRecord;
+class ViewPair;
+
+class MoveList : public QObject {
+    Q_OBJECT
+public:
+    // `computerSide` says which side the computer plays, if any: going back
+    // stops at a position where the player is to move.
+    MoveList(ViewPair& views, GameRecord& record, GameFiles& files,
+             std::function<std::optional<Side>()> computerSide);
+    ~MoveList() override;
+
+    QWidget& window() const { return *window_; }
+    QListWidget& list() const { return *list_; }
+    // Lists the record anew, e.g. once a replay has ended.
+    void refill();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void addItem(BoardWindow& window);
+    void setShown(bool shown);
+    void follow();
+    void chosen(int row);
+    void copyGame() const;
+    void pasteGame();
+
+    ViewPair& views_;
+    GameRecord& record_;
+    GameFiles& files_;
+    std::function<std::optional<Side>()> computerSide_;
+    std::unique_ptr<QWidget> window_;
+    QListWidget* list_;
+    QList<QAction*> items_;
+};
+
+}  // namespace vintrel
