@@ -15,6 +15,7 @@ expect_files() {
         share/applications/vintrel.desktop
         share/metainfo/io.github.vintrel.vintrel.metainfo.xml
         share/icons/hicolor/scalable/apps/vintrel.svg
+        share/mime/packages/vintrel.xml
     )
     local size picture
     for size in 48 64 128 256; do expected+=("share/icons/hicolor/${size}x${size}/apps/vintrel.png"); done
@@ -23,11 +24,28 @@ expect_files() {
         [ -s "$root/usr/$path" ] || fail "missing or empty: /usr/$path"
     done
     [ -x "$root/usr/bin/vintrel" ] || fail "/usr/bin/vintrel is not executable"
+    expect_game_type "$root/usr/share"
     local size_seen
     for size in 48 64 128 256; do
         size_seen=$(file -b "$root/usr/share/icons/hicolor/${size}x${size}/apps/vintrel.png")
         [[ $size_seen == *"PNG image data, $size x $size"* ]] || fail "icon of $size pixels is: $size_seen"
     done
+}
+
+# expect_game_type SHARE: the saved games' type, as the desktop's database
+# builds it from SHARE/mime/packages, is known by its file name and opened
+# by the game's menu entry.
+expect_game_type() {
+    local share=$1 database
+    database=$(mktemp -d)
+    cp -r "$share/mime/packages" "$database/packages"
+    update-mime-database "$database" || fail "update-mime-database refused mime/packages/vintrel.xml"
+    grep -q '^50:application/x-vintrel-game:\*\.vintrel$' "$database/globs2" ||
+        fail "*.vintrel is not application/x-vintrel-game"
+    rm -rf "$database"
+    grep -q '^MimeType=application/x-vintrel-game;$' "$share/applications/vintrel.desktop" ||
+        fail "the menu entry does not open saved games"
+    grep -q '^Exec=vintrel %f$' "$share/applications/vintrel.desktop" || fail "the menu entry passes no file"
 }
 
 # expect_keeps_running PROGRAM SCRATCH: starts PROGRAM headless from an empty
@@ -40,7 +58,7 @@ expect_keeps_running() {
     chmod 700 "$scratch/runtime"
     local status=0
     (cd "$scratch/elsewhere" &&
-        QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/config" \
+        QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data" \
             timeout -s TERM 5 "$program" 2>"$scratch/stderr") || status=$?
     # The headless platform cannot raise a window and says so; that is Qt's
     # notice, not the program's.

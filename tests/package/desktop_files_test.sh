@@ -5,3 +5,4 @@ set -euo pipefail
 packaging=$1
 desktop-file-validate "$packaging/vintrel.desktop"
 appstreamcli validate --no-net --pedantic "$packaging/vintrel.metainfo.xml"
+xmllint --noout "$packaging/vintrel-mime.xml"
