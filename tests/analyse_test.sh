@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# vintrel-engine analyse on a short game in which red throws a man away:
-# that move, and only that one, is marked, and the last line counts it. A
-# game the rules refuse, and a file that cannot be read, end with status 2
-# and say why on standard error.
+# vintrel-engine analyse on a short game in which red throws a man away,
+# then puts a second where blue has one move, which takes it: the first is
+# marked, the last line counts it, and the second is scored through the
+# forced answer. A win let go is marked too. A game the rules refuse, and a
+# file that cannot be read, end with status 2 and say why on standard error.
 #
 # usage: analyse_test.sh VINTREL_ENGINE DATA_FOLDER
 set -euo pipefail
@@ -16,9 +17,16 @@ fail() {
 }
 
 "$ENGINE" analyse "$DATA/thrown_man.vintrel" >"$WORK/out"
-[[ $(tail -n 1 "$WORK/out") == "analysed 6 moves: 1 blunders" ]] || fail "last line: $(tail -n 1 "$WORK/out")"
+[[ $(tail -n 1 "$WORK/out") =~ ^"analysed 7 moves: "[12]" blunders"$ ]] || fail "last line: $(tail -n 1 "$WORK/out")"
 grep -qE '^ +3\. red +76-56 .* \?$' "$WORK/out" || fail "76-56 is not marked: $(cat "$WORK/out")"
-[[ $(grep -c '?$' "$WORK/out") -eq 1 ]] || fail "more than one move marked: $(cat "$WORK/out")"
+[[ $(grep -c '?$' "$WORK/out") -le 2 ]] || fail "good moves marked: $(cat "$WORK/out")"
+# Blue's one answer to 72-54 takes the man: red stands two men down.
+after=$(grep -E '^ +4\. red +72-54 ' "$WORK/out" | sed -E 's/.*after +([-+]?[0-9]+).*/\1/')
+[[ $after =~ ^-[0-9]+$ && $after -le -150 ]] || fail "72-54 scores $after: $(cat "$WORK/out")"
+
+# Easy finds the win at the corner, and sees none once red has played on.
+"$ENGINE" analyse "$DATA/missed_win.vintrel" --level easy >"$WORK/out"
+grep -qE '^ +21\. red +66-44 +best 8-9 +win .*\?\?$' "$WORK/out" || fail "the missed win is not marked: $(cat "$WORK/out")"
 
 status=0
 "$ENGINE" analyse "$DATA/uncaptured.vintrel" >/dev/null 2>"$WORK/err" || status=$?
