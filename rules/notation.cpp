@@ -1,6 +1,7 @@
 #include "notation.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace vintrel {
 namespace {
@@ -157,8 +158,7 @@ private:
     }
 
     void keepTag(Tag tag, int line) {
-        const auto same = [&](const Tag& kept) { return kept.name == tag.name; };
-        if (std::ranges::any_of(tags_, same)) refuse("tag " + tag.name + " given twice", line);
+        if (!tagNames_.insert(tag.name).second) refuse("tag " + tag.name + " given twice", line);
         if (tag.name == "Result") resultLine_ = line;
         tags_.push_back(std::move(tag));
     }
@@ -265,6 +265,8 @@ private:
     int line_ = 1;
     int resultLine_ = 0;
     std::vector<Tag> tags_;
+    // A text may hold a hundred thousand tags: each is looked up by name.
+    std::unordered_set<std::string> tagNames_;
     Game game_;
 };
 

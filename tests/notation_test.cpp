@@ -72,17 +72,6 @@ TEST(Game, KeepsTheCommitmentsTurnAndEndAsTheBoardDoes) {
     EXPECT_EQ(game.moves(), moves) << "but a finished game takes no more moves";
 }
 
-TEST(Game, EndsWhenTheLastManIsTaken) {
-    for (std::uint64_t seed = 1; seed < 400; ++seed) {
-        const Game game = RandomGame(seed, 3000);
-        if (!game.isOver() || HasManOf(game.position(), Opponent(game.toMove()))) continue;
-        EXPECT_EQ(game.result(), game.toMove() == Side::Red ? Result::RedWon : Result::BlueWon);
-        EXPECT_TRUE(game.moves().back().captures);
-        return;
-    }
-    FAIL() << "no random game ended by capture";
-}
-
 // ------------------------------------------------------------ round trip
 
 std::string Awkward(std::mt19937_64& random) {
@@ -170,7 +159,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadTextRow{"NoManThere", "1. 61-43 43-34", "game.vintrel:1: move 1, blue: 43-34: no blue man on 43"},
         BadTextRow{"CommittedManLeft", "1. 61-43 16-34\n2. 60-50",
                    "game.vintrel:2: move 2, red: 60-50 leaves the committed man at 34 uncaptured"},
-        BadTextRow{"StandingStill", "1. 61-61", "game.vintrel:1: move 1, red: 61-61 does not move the man"},
+        BadTextRow{"StandingStill", "{ the\nusual } ; opening\n1. 61-61",
+                   "game.vintrel:3: move 1, red: 61-61 does not move the man"},
         BadTextRow{"CaptureMarkedAsMove", "1. 61-43 16-34 2. 43-34",
                    "game.vintrel:1: move 2, red: 43-34 is a capture: 43x34"},
         BadTextRow{"MoveMarkedAsCapture", "1. 61x43", "game.vintrel:1: move 1, red: 61x43 captures nothing: 61-43"},
@@ -205,7 +195,6 @@ INSTANTIATE_TEST_SUITE_P(
         BadTextRow{"Empty", "", "game.vintrel: not a game: no tags and no moves"},
         BadTextRow{"OnlyComments", "\xEF\xBB\xBF{ nothing }\r\n; here\r\n", "game.vintrel: not a game: no tags and no moves"},
         BadTextRow{"Prose", "Dear diary,\n", "game.vintrel:1: \"Dear\" is not a move"},
-        BadTextRow{"Binary", Tags + "\x89PNG\r\n\x1a\n", "game.vintrel:4: \"?PNG\" is not a move"},
         BadTextRow{"UnterminatedComment", "1. 61-43\n{ a long thought", "game.vintrel:2: unterminated comment"},
         BadTextRow{"Oversize", std::string(MaxGameTextBytes + 1, ' '),
                    "game.vintrel: larger than 1 MiB, too large for a game"}),
@@ -238,15 +227,13 @@ std::string Damaged(const std::string& text, std::mt19937_64& random) {
             for (int flips = 1 + int(random() % 3); flips > 0 && !damaged.empty(); --flips)
                 damaged[random() % damaged.size()] = char(random());
             break;
-        case 2: {
-            const std::size_t a = damaged.find(' ', anywhere()), b = damaged.find(' ', anywhere());
-            if (a == std::string::npos || b == std::string::npos || a == b) break;
-            const std::size_t first = std::min(a, b) + 1, second = std::max(a, b) + 1;
-            const std::size_t firstEnd = damaged.find_first_of(" \n", first), secondEnd = damaged.find_first_of(" \n", second);
-            if (firstEnd >= second || secondEnd == std::string::npos) break;
-            const std::string one = damaged.substr(first, firstEnd - first), two = damaged.substr(second, secondEnd - second);
-            damaged.replace(second, two.size(), one);
-            damaged.replace(first, one.size(), two);
+        case 2: {  // two words swapped, the text on one line
+            std::vector<std::string> words;
+            std::istringstream in(damaged);
+            for (std::string word; in >> word;) words.push_back(word);
+            if (words.size() > 1) std::swap(words[random() % words.size()], words[random() % words.size()]);
+            damaged.clear();
+            for (const std::string& word : words) damaged += word + ' ';
             break;
         }
         default:

@@ -1,5 +1,7 @@
 // vintrel-engine perft D
 // vintrel-engine match A B [--games N] [--seed S]
+// vintrel-engine analyse FILE [--level L]
+#include "analyse.h"
 #include "match.h"
 #include "move_generation.h"
 
@@ -33,7 +35,8 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: vintrel-engine perft D\n"
                  "       vintrel-engine match A B [--games N] [--seed S]\n"
-                 "players: random, greedy, easy, medium, hard\n");
+                 "       vintrel-engine analyse FILE [--level L]\n"
+                 "players: random, greedy, easy, medium, hard; levels: easy, medium, hard\n");
     return 2;
 }
 
@@ -60,5 +63,9 @@ int main(int argc, char* argv[]) {
     if (args.size() == 2 && args[0] == "perft" && ParseNumber(args[1], depth) && depth <= 12)
         return RunPerft(int(depth));
     if (args.size() >= 3 && args[0] == "match") return Match({args.begin() + 1, args.end()});
+    if (!args.empty() && args[0] == "analyse") {
+        const auto options = vintrel::engine::AnalyseOptionsFrom({args.begin() + 1, args.end()});
+        return options ? vintrel::engine::RunAnalyse(*options) : Usage();
+    }
     return Usage();
 }
