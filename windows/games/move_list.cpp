@@ -56,7 +56,10 @@ MoveList::MoveList(ViewPair& views, GameRecord& record, GameFiles& files,
     views.forEachWindow(this, [this](BoardWindow& window) { addItem(window); });
 }
 
-MoveList::~MoveList() = default;
+MoveList::~MoveList() {
+    // Closing the window as it goes must not reach the menu items.
+    window_->removeEventFilter(this);
+}
 
 void MoveList::addItem(BoardWindow& window) {
     QMenu* viewMenu = window.menuBar()->findChild<QMenu*>(QStringLiteral("mnuView"));
@@ -69,7 +72,8 @@ void MoveList::addItem(BoardWindow& window) {
 }
 
 void MoveList::setShown(bool shown) {
-    for (QAction* item : items_) item->setChecked(shown);
+    for (QAction* item : items_)
+        if (item) item->setChecked(shown);
     if (shown == window_->isVisible()) return;
     if (!shown) {
         window_->hide();
@@ -82,7 +86,8 @@ void MoveList::setShown(bool shown) {
 bool MoveList::eventFilter(QObject* watched, QEvent* event) {
     // Closed by its own title bar: the menu item follows.
     if (watched == window_.get() && event->type() == QEvent::Hide)
-        for (QAction* item : items_) item->setChecked(false);
+        for (QAction* item : items_)
+            if (item) item->setChecked(false);
     return QObject::eventFilter(watched, event);
 }
 

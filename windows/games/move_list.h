@@ -7,6 +7,7 @@
 #include "board.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -54,7 +55,7 @@ private:
     std::function<std::optional<Side>()> computerSide_;
     std::unique_ptr<QWidget> window_;
     QListWidget* list_;
-    QList<QAction*> items_;
+    QList<QPointer<QAction>> items_;
 };
 
 }  // namespace vintrel
