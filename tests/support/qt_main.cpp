@@ -26,6 +26,9 @@ int main(int argc, char* argv[]) {
     // the settings of whoever runs the tests.
     const QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+    // The windows speak English whatever the tester's language; a test of
+    // another language chooses it itself.
+    qputenv("LANGUAGE", "en");
     qtDefaultHandler = qInstallMessageHandler(&QuietenHeadlessPlatform);
     QApplication app(argc, argv);
     vintrel::ConfigureApplication();
