@@ -20,13 +20,18 @@ struct Speech {
     QStringList bar;       // the first menus of the bar
     QStringList help;      // the Help menu's items
     QString notYourTurn;
+    QString gameOver;
+    QString resetButton;
+    QString emptyCell43;   // what a screen reader says of it
+    QString qtCancel;      // Qt's own word, on its dialogs' buttons
 };
 
-const Speech English{"", {"&Options", "&View", "&Help", "R&ules"}, {"No Help", "&About Vintrel"}, "NOT YOUR TURN"};
+const Speech English{"", {"&Options", "&View", "&Help", "R&ules"}, {"No Help", "&About Vintrel"},
+                     "NOT YOUR TURN", "GAME OVER!!", "RESET", "cell 43, empty", "Cancel"};
 const Speech German{"de", {"&Optionen", "&Ansicht", "&Hilfe", "&Regeln"}, {"Keine Hilfe", "&Über Vintrel"},
-                    "NICHT DEIN ZUG"};
+                    "NICHT DEIN ZUG", "SPIEL AUS!!", "NEUSTART", "Feld 43, leer", "Abbrechen"};
 const Speech French{"fr", {"&Options", "&Affichage", "A&ide", "&Règles"}, {"Pas d'aide", "À &propos de Vintrel"},
-                    "CE N'EST PAS VOTRE TOUR"};
+                    "CE N'EST PAS VOTRE TOUR", "FIN DU JEU\u00a0!!", "RECOMMENCER", "case 43, vide", "Annuler"};
 
 void PrintTo(const Speech& speech, std::ostream* out) { *out << (*speech.language ? speech.language : "en"); }
 
@@ -101,6 +106,13 @@ TEST_P(InEachLanguage, BarAndHelpMenuSpeakTheCatalogue) {
     EXPECT_EQ(TextsOf(bar[2]->menu()->actions()), GetParam().help);
 }
 
+TEST_P(InEachLanguage, PanelsButtonsAndCellsSpeakTheCatalogue) {
+    EXPECT_EQ(GameDriver::label(game_.red(), "lblOVER").text(), GetParam().gameOver);
+    EXPECT_EQ(GameDriver::button(game_.blue(), "cmdReset").text(), GetParam().resetButton);
+    EXPECT_EQ(game_.red().cell(43).accessibleName(), GetParam().emptyCell43);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), GetParam().qtCancel);
+}
+
 TEST_P(InEachLanguage, ARefusalIsToldInTheLanguage) {
     game_.click(BlueHomeCells[0]);
     EXPECT_EQ(game_.message(), GetParam().notYourTurn);
@@ -141,6 +153,15 @@ TEST_P(InEachLanguage, EveryTextFitsItsElement) {
 
 INSTANTIATE_TEST_SUITE_P(Languages, InEachLanguage, ::testing::Values(English, German, French),
                          [](const auto& info) { return ::testing::PrintToString(info.param); });
+
+// The first of the user's languages that the game speaks, English included.
+TEST(ChosenLanguage, FirstSpokenOfTheUsersLanguages) {
+    EXPECT_EQ(ChosenLanguage({"de-DE", "en-US"}), "de");
+    EXPECT_EQ(ChosenLanguage({"fr_CA"}), "fr");
+    EXPECT_EQ(ChosenLanguage({"it-IT", "fr-FR", "de"}), "fr");
+    EXPECT_EQ(ChosenLanguage({"en-GB", "de-DE"}), "");
+    EXPECT_EQ(ChosenLanguage({"it-IT", "C"}), "");
+}
 
 }  // namespace
 }  // namespace vintrel::testing
