@@ -1,6 +1,9 @@
 #include "application.h"
 
+#include "language.h"
+
 #include <QApplication>
+#include <QLocale>
 
 namespace vintrel {
 
@@ -24,6 +27,8 @@ void ConfigureApplication() {
     QApplication::setStyle(QStringLiteral("Fusion"));
     // The windows end the program themselves, both at once.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Before any window is built: each takes its texts when it is made.
+    SpeakLanguage(ChosenLanguage(QLocale::system().uiLanguages()));
     LimitPictureMemory();
     InstallCellAccessibility();
 }

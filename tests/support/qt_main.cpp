@@ -27,6 +27,9 @@ int main(int argc, char* argv[]) {
     const QTemporaryDir settings, data;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    // The windows speak English whatever the tester's language; a test of
+    // another language chooses it itself.
+    qputenv("LANGUAGE", "en");
     qtDefaultHandler = qInstallMessageHandler(&QuietenHeadlessPlatform);
     QApplication app(argc, argv);
     vintrel::ConfigureApplication();

@@ -15,7 +15,7 @@ public:
 
     QString text(QAccessible::Text kind) const override {
         QString text = QAccessibleWidget::text(kind);
-        if (kind == QAccessible::Name && isHeld()) text += QLatin1String(", held");
+        if (kind == QAccessible::Name && isHeld()) text += Announcer::tr(", held");
         return text;
     }
 
@@ -31,7 +31,7 @@ QAccessibleInterface* CellInterfaceFor(const QString& className, QObject* object
     return new CellInterface(static_cast<CellBox*>(object));
 }
 
-QString SideName(Side side) { return side == Side::Red ? QStringLiteral("Red") : QStringLiteral("Blue"); }
+QString SideName(Side side) { return side == Side::Red ? Announcer::tr("Red") : Announcer::tr("Blue"); }
 
 }  // namespace
 
@@ -54,8 +54,8 @@ Announcer::Announcer(ViewPair& pair) : pair_(pair) {
 void Announcer::describeTurn(BoardWindow& window) {
     // At the end the turn has not passed: the side to move is the winner.
     const QString side = SideName(window.state().Turn);
-    window.setAccessibleDescription(window.hasEnded() ? QStringLiteral("GAME OVER!! %1 won").arg(side)
-                                                     : QStringLiteral("%1 to move").arg(side));
+    window.setAccessibleDescription(window.hasEnded() ? tr("GAME OVER!! %1 won").arg(side)
+                                                     : tr("%1 to move").arg(side));
 }
 
 void Announcer::tellMove(Side mover, Cell from, Cell to, bool captures) {
@@ -64,9 +64,9 @@ void Announcer::tellMove(Side mover, Cell from, Cell to, bool captures) {
     BoardWindow* shown = pair_.shown();
     // A replayed game is told once, at its end.
     if (!shown || pair_.isReplaying()) return;
-    QString news = QStringLiteral("%1 moved %2 to %3").arg(SideName(mover)).arg(from).arg(to);
-    if (captures) news += QLatin1String(", captures");
-    if (shown->hasEnded()) news += QLatin1String(". GAME OVER!!");
+    QString news = tr("%1 moved %2 to %3").arg(SideName(mover)).arg(from).arg(to);
+    if (captures) news += tr(", captures");
+    if (shown->hasEnded()) news += tr(". GAME OVER!!");
     tell(*shown, news);
 }
 

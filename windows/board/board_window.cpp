@@ -39,9 +39,12 @@ void Paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
 
 const char* RefusalMessage(DropOutcome outcome) {
     switch (outcome) {
-        case DropOutcome::OwnMan: return "YOU MAY NOT LAND ON YOUR OWN MAN";
-        case DropOutcome::NotPermitted: return "MOVE NOT PERMITTED!!";
-        case DropOutcome::MustCapture: return "YOU ARE COMMITTED TO CAPTURE";
+        case DropOutcome::OwnMan:
+            return QT_TRANSLATE_NOOP("vintrel::BoardWindow", "YOU MAY NOT LAND ON YOUR OWN MAN");
+        case DropOutcome::NotPermitted:
+            return QT_TRANSLATE_NOOP("vintrel::BoardWindow", "MOVE NOT PERMITTED!!");
+        case DropOutcome::MustCapture:
+            return QT_TRANSLATE_NOOP("vintrel::BoardWindow", "YOU ARE COMMITTED TO CAPTURE");
         default: return "";
     }
 }
@@ -51,7 +54,7 @@ const char* RefusalMessage(DropOutcome outcome) {
 BoardWindow::BoardWindow(const ViewTable& view, ViewPair& pair, const PictureFiles& pictures)
     : view_(view), pair_(pair), pictures_(pictures) {
     setObjectName(QLatin1String(view.formName));
-    setWindowTitle(QLatin1String(view.caption));
+    setWindowTitle(tr(view.caption));
     buildBoard();
     buildMenus();
     // The board keeps its drawing at any window size, so the window offers none.
@@ -111,7 +114,7 @@ void BoardWindow::buildPanels() {
     std::array<QLabel*, 4> panels{};
     for (std::size_t i = 0; i < panels.size(); ++i) {
         const ControlSpec& spec = view_.panels[i];
-        auto* label = new QLabel(QString::fromLatin1(spec.text), board_);
+        auto* label = new QLabel(tr(spec.text), board_);
         label->setObjectName(QLatin1String(spec.name));
         label->setGeometry(spec.place.pixels());
         label->setAutoFillBackground(true);
@@ -132,7 +135,7 @@ void BoardWindow::buildButtons() {
     std::array<QPushButton*, 4> buttons{};
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         const ControlSpec& spec = view_.buttons[i];
-        auto* button = new QPushButton(QString::fromLatin1(spec.text), board_);
+        auto* button = new QPushButton(tr(spec.text), board_);
         button->setObjectName(QLatin1String(spec.name));
         button->setGeometry(spec.place.pixels());
         Paint(button, QPalette::Button, spec.back.colour());
@@ -146,7 +149,7 @@ void BoardWindow::buildButtons() {
     cmdReset_ = buttons[1];
     cmdHideRules_ = buttons[2];
     cmdokabout_ = buttons[3];
-    cmdReset_->setToolTip(QString::fromLatin1(view_.resetButtonToolTip));
+    cmdReset_->setToolTip(tr(view_.resetButtonToolTip));
     connect(cmdShowCom_, &QPushButton::clicked, this, &BoardWindow::cmdShowCom_Click);
     connect(cmdReset_, &QPushButton::clicked, this, &BoardWindow::cmdReset_Click);
     connect(cmdHideRules_, &QPushButton::clicked, this, &BoardWindow::cmdHideRules_Click);
@@ -166,31 +169,31 @@ void BoardWindow::buildCells() {
 }
 
 void BoardWindow::buildMenus() {
-    auto addItem = [this](QWidget* menu, const char* name, const char* text, auto handler) {
-        auto* action = new QAction(QString::fromLatin1(text), menu);
+    auto addItem = [this](QWidget* menu, const char* name, const QString& text, auto handler) {
+        auto* action = new QAction(text, menu);
         action->setObjectName(QLatin1String(name));
         menu->addAction(action);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    auto addMenu = [this](const char* name, const char* text) {
-        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(text));
+    auto addMenu = [this](const char* name, const QString& text) {
+        QMenu* menu = menuBar()->addMenu(text);
         menu->setObjectName(QLatin1String(name));
         return menu;
     };
-    QMenu* options = addMenu("mnuOptions", "&Options");
-    addItem(options, "mnuReset", view_.resetItemText, &BoardWindow::cmdReset_Click);
-    mnuUnmove_ = addItem(options, "mnuUnmove", "&Take Back Last Move", &BoardWindow::mnuUnmove_Click);
-    addItem(options, "mnuExit", "E&xit", [this] { pair_.unload(); });
-    QMenu* viewMenu = addMenu("mnuView", "&View");
-    otherViewItem_ = addItem(viewMenu, view_.otherViewItem.name, view_.otherViewItem.text,
+    QMenu* options = addMenu("mnuOptions", tr("&Options"));
+    addItem(options, "mnuReset", tr(view_.resetItemText), &BoardWindow::cmdReset_Click);
+    mnuUnmove_ = addItem(options, "mnuUnmove", tr("&Take Back Last Move"), &BoardWindow::mnuUnmove_Click);
+    addItem(options, "mnuExit", tr("E&xit"), [this] { pair_.unload(); });
+    QMenu* viewMenu = addMenu("mnuView", tr("&View"));
+    otherViewItem_ = addItem(viewMenu, view_.otherViewItem.name, tr(view_.otherViewItem.text),
                              &BoardWindow::otherViewItem_Click);
-    mnuSwitch_ = addItem(viewMenu, "mnuSwitch", "&Switch Automatically", &BoardWindow::mnuSwitch_Click);
+    mnuSwitch_ = addItem(viewMenu, "mnuSwitch", tr("&Switch Automatically"), &BoardWindow::mnuSwitch_Click);
     mnuSwitch_->setCheckable(true);
-    QMenu* help = addMenu("mnuHelp", "&Help");
-    addItem(help, "mnuno", "No Help", [] {});
-    addItem(help, "mnuabout", "&About Vintrel", &BoardWindow::mnuabout_Click);
-    addItem(menuBar(), "mnuRules", "R&ules", &BoardWindow::mnuRules_Click);
+    QMenu* help = addMenu("mnuHelp", tr("&Help"));
+    addItem(help, "mnuno", tr("No Help"), [] {});
+    addItem(help, "mnuabout", tr("&About Vintrel"), &BoardWindow::mnuabout_Click);
+    addItem(menuBar(), "mnuRules", tr("R&ules"), &BoardWindow::mnuRules_Click);
 }
 
 QWidget* BoardWindow::element(const QString& name) const {
@@ -322,7 +325,7 @@ void BoardWindow::pbVint_MouseDown(Cell index, Qt::MouseButton button) {
     if (mayPickUp(SideOf(occupant)))
         startDrag(index, button);
     else
-        showInfo("NOT YOUR TURN");
+        showInfo(QT_TR_NOOP("NOT YOUR TURN"));
 }
 
 void BoardWindow::hidePanelsOnPress() {
@@ -631,7 +634,7 @@ void BoardWindow::setFrameAndBackground(const QColor& frame, const QColor& backg
 }
 
 void BoardWindow::showInfo(const char* message) {
-    lblInfo_->setText(QString::fromLatin1(message));
+    lblInfo_->setText(tr(message));
     lblInfo_->show();
     emit messageShown(lblInfo_->text());
 }

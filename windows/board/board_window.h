@@ -162,6 +162,7 @@ private:
     void setOccupant(Cell index, Occupant occupant);
     void refreshCellFromTwin(Cell index);
     void setFrameAndBackground(const QColor& frame, const QColor& background);
+    // `message` is the English text, shown in the player's language.
     void showInfo(const char* message);
     void setSwitchChecked(bool checked) const;
     void setCellsEnabled(bool enabled);

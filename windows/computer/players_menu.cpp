@@ -51,26 +51,26 @@ PlayersMenu::PlayersMenu(ViewPair& views) {
 }
 
 PlayersMenu::Items PlayersMenu::build(BoardWindow& window) {
-    QMenu* menu = window.menuBar()->addMenu(QStringLiteral("&Players"));
+    QMenu* menu = window.menuBar()->addMenu(tr("&Players"));
     menu->setObjectName(QStringLiteral("mnuPlayers"));
     Items items{new QActionGroup(menu), new QActionGroup(menu), nullptr};
-    addChoice(menu, items.players, "mnuTwoPlayers", "&Two Players", TwoPlayers);
-    addChoice(menu, items.players, "mnuComputerBlue", "Computer Plays &Blue", ComputerBlue);
-    addChoice(menu, items.players, "mnuComputerRed", "Computer Plays &Red", ComputerRed);
+    addChoice(menu, items.players, "mnuTwoPlayers", tr("&Two Players"), TwoPlayers);
+    addChoice(menu, items.players, "mnuComputerBlue", tr("Computer Plays &Blue"), ComputerBlue);
+    addChoice(menu, items.players, "mnuComputerRed", tr("Computer Plays &Red"), ComputerRed);
     connect(items.players, &QActionGroup::triggered, this, [this](QAction* a) { choosePlayers(a->data().toInt()); });
     menu->addSeparator();
-    addChoice(menu, items.strengths, "mnuEasy", "&Easy", int(engine::Strength::Easy));
-    addChoice(menu, items.strengths, "mnuMedium", "&Medium", int(engine::Strength::Medium));
-    addChoice(menu, items.strengths, "mnuHard", "&Hard", int(engine::Strength::Hard));
+    addChoice(menu, items.strengths, "mnuEasy", tr("&Easy"), int(engine::Strength::Easy));
+    addChoice(menu, items.strengths, "mnuMedium", tr("&Medium"), int(engine::Strength::Medium));
+    addChoice(menu, items.strengths, "mnuHard", tr("&Hard"), int(engine::Strength::Hard));
     connect(items.strengths, &QActionGroup::triggered, this, [this](QAction* a) { chooseStrength(a->data().toInt()); });
     menu->addSeparator();
-    items.hint = menu->addAction(QStringLiteral("H&int"), this, &PlayersMenu::hintAsked);
+    items.hint = menu->addAction(tr("H&int"), this, &PlayersMenu::hintAsked);
     items.hint->setObjectName(QStringLiteral("mnuHint"));
     return items;
 }
 
-QAction* PlayersMenu::addChoice(QMenu* menu, QActionGroup* group, const char* name, const char* text, int value) {
-    QAction* action = menu->addAction(QString::fromLatin1(text));
+QAction* PlayersMenu::addChoice(QMenu* menu, QActionGroup* group, const char* name, const QString& text, int value) {
+    QAction* action = menu->addAction(text);
     action->setObjectName(QLatin1String(name));
     action->setCheckable(true);
     action->setData(value);

@@ -43,7 +43,7 @@ private:
     };
 
     Items build(BoardWindow& window);
-    QAction* addChoice(QMenu* menu, QActionGroup* group, const char* name, const char* text, int value);
+    QAction* addChoice(QMenu* menu, QActionGroup* group, const char* name, const QString& text, int value);
     void choosePlayers(int value);
     void chooseStrength(int value);
     void showChoices();

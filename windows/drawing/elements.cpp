@@ -114,10 +114,10 @@ QPixmap SharedFaceOf(const QPixmap& picture, const QColor& base, qreal ratio) {
 
 // What a screen reader says of a cell, e.g. "cell 61, red man".
 QString SpokenName(Cell index, Occupant occupant) {
-    const char* what = occupant == Occupant::RedMan    ? ", red man"
-                       : occupant == Occupant::BlueMan ? ", blue man"
-                                                       : ", empty";
-    return QStringLiteral("cell ") + QString::number(index) + QLatin1String(what);
+    const char* name = occupant == Occupant::RedMan    ? QT_TRANSLATE_NOOP("vintrel::CellBox", "cell %1, red man")
+                       : occupant == Occupant::BlueMan ? QT_TRANSLATE_NOOP("vintrel::CellBox", "cell %1, blue man")
+                                                       : QT_TRANSLATE_NOOP("vintrel::CellBox", "cell %1, empty");
+    return CellBox::tr(name).arg(index);
 }
 
 QPen HairPen(const QColor& colour, int width) { return QPen(colour, width, Qt::SolidLine, Qt::RoundCap); }

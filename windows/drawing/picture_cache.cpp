@@ -1,5 +1,6 @@
 #include "picture_cache.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 
@@ -11,7 +12,7 @@ namespace vintrel {
 namespace {
 
 QString ProblemOfMissing(int error) {
-    return error == ENOENT || error == ENOTDIR ? QStringLiteral("not found") : qt_error_string(error);
+    return error == ENOENT || error == ENOTDIR ? NotFoundProblem() : qt_error_string(error);
 }
 
 FileIdentity IdentityOf(const struct stat& info) {
@@ -21,13 +22,15 @@ FileIdentity IdentityOf(const struct stat& info) {
 
 }  // namespace
 
+QString NotFoundProblem() { return QCoreApplication::translate("vintrel::PictureFiles", "not found"); }
+
 DecodedPicture PictureCache::read(const QString& path) {
     struct stat info {};
     QString problem;
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
         problem = ProblemOfMissing(errno);
     else if (!S_ISREG(info.st_mode))
-        problem = QStringLiteral("not a file");
+        problem = QCoreApplication::translate("vintrel::PictureFiles", "not a file");
     if (!problem.isEmpty()) {
         entries_.remove(path);
         return {QImage(), problem};
@@ -42,7 +45,7 @@ DecodedPicture PictureCache::read(const QString& path) {
 DecodedPicture PictureCache::decode(const QString& path) {
     ++decodes_;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {QImage(), QStringLiteral("not readable")};
+    if (!file.open(QIODevice::ReadOnly)) return {QImage(), QCoreApplication::translate("vintrel::PictureFiles", "not readable")};
     // The reader still takes the format from the file's name first.
     QImageReader reader(&file);
     QImage image = reader.read();

@@ -23,6 +23,9 @@ struct DecodedPicture {
     QString problem;  // then why not, e.g. "not found"
 };
 
+// The problem of a file that is not there, in the player's language.
+QString NotFoundProblem();
+
 class PictureCache {
 public:
     // The picture in the file at `path`, decoded again only if the file has

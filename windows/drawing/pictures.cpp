@@ -119,13 +119,13 @@ PictureSearch PictureFiles::locate(const QStringList& folders) {
             problems << QStringLiteral("%1 (%2)").arg(QDir::toNativeSeparators(path), problem);
         }
         if (files.paths_[i].isEmpty()) {
-            search.error = QStringLiteral("The picture \"%1\" could not be loaded. Looked for:\n  %2")
+            search.error = tr("The picture \"%1\" could not be loaded. Looked for:\n  %2")
                                .arg(name, problems.join(QStringLiteral("\n  ")));
             return search;
         }
         for (const QString& problem : problems) {
-            if (!problem.contains(QStringLiteral("(not found)")))
-                search.notes << QStringLiteral("Passed over %1; using %2")
+            if (!problem.endsWith(QStringLiteral("(%1)").arg(NotFoundProblem())))
+                search.notes << tr("Passed over %1; using %2")
                                     .arg(problem, QDir::toNativeSeparators(files.paths_[i]));
         }
     }
@@ -136,7 +136,7 @@ PictureSearch PictureFiles::locate(const QStringList& folders) {
 QPixmap PictureFiles::load(Picture picture) const {
     const DecodedPicture decoded = shared_->cache.read(pathOf(picture));
     if (!decoded.image.isNull()) return QPixmap::fromImage(decoded.image);
-    warnOnce(pathOf(picture), QStringLiteral("%1: %2; drawing a stand-in instead")
+    warnOnce(pathOf(picture), tr("%1: %2; drawing a stand-in instead")
                                   .arg(QDir::toNativeSeparators(pathOf(picture)), decoded.problem));
     return StandIn(picture);
 }
@@ -152,14 +152,14 @@ QPixmap PictureFiles::load(Picture picture, qreal ratio) const {
         if (problem.isEmpty()) problem = version.problem;
         if (version.image.isNull()) continue;
         if (scale != order.front())
-            warnOnce(preferred, QStringLiteral("%1: %2; using %3 instead")
+            warnOnce(preferred, tr("%1: %2; using %3 instead")
                                     .arg(QDir::toNativeSeparators(preferred), problem,
                                          QDir::toNativeSeparators(path)));
         QPixmap pixmap = QPixmap::fromImage(version.image);
         pixmap.setDevicePixelRatio(scale);
         return pixmap;
     }
-    warnOnce(preferred, QStringLiteral("%1: %2; scaling %3 instead")
+    warnOnce(preferred, tr("%1: %2; scaling %3 instead")
                             .arg(QDir::toNativeSeparators(preferred), problem,
                                  QDir::toNativeSeparators(pathOf(picture))));
     return load(picture);

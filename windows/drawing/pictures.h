@@ -3,6 +3,7 @@
 // at the file again and sees a new one at once.
 #pragma once
 
+#include <QCoreApplication>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
@@ -31,6 +32,8 @@ const char* FileNameOf(Picture picture);
 struct PictureSearch;
 
 class PictureFiles {
+    Q_DECLARE_TR_FUNCTIONS(vintrel::PictureFiles)
+
 public:
     // The working directory, the program's own folder, then the installed
     // data folder.

@@ -1,5 +1,10 @@
 #include "view_table.h"
 
+#include <QtGlobal>
+
+// The texts a player reads are marked for translation here and translated
+// where the window shows them.
+
 namespace vintrel {
 namespace {
 
@@ -9,6 +14,7 @@ using layout::StackRun;
 using layout::TwipRect;
 
 constexpr const char* RedRules =
+    QT_TRANSLATE_NOOP("vintrel::BoardWindow",
     "Beginning the game:  Each player has men on the thirteen diamonds in his corner before play "
     "begins. The red color always plays first. Winning the game:  Be the first player to place any "
     "of your men on your opponent's cornermost diamond  or eliminate by capture all thirteen of your "
@@ -22,9 +28,10 @@ constexpr const char* RedRules =
     "on his opponent's next turn. Capture does NOT take place by jumping as in CHECKERS, but rather "
     "by occupying the same diamond as the captured man as in CHESS. It often happens that a man may "
     "be captured by more than one of a player's men. Then the player may choose any of these men "
-    "with which to capture, as long as he does capture.  ";
+    "with which to capture, as long as he does capture.  ");
 
 constexpr const char* BlueRules =
+    QT_TRANSLATE_NOOP("vintrel::BoardWindow",
     "Beginning the game:  Each player has men on the thirteen diamonds in his corner before play "
     "begins. The red color always plays first. Winning the game:  Be the first player to place any "
     "of your men on your opponent's cornermost diamond  or eliminate by capture all thirteen of your "
@@ -38,11 +45,12 @@ constexpr const char* BlueRules =
     "CHESS.  If any player places a man within the range of any of his opponent's men, then that "
     "player has committed his man to be captured by his opponent on his opponent's next turn. It "
     "often happens that an opponent may capture with more than one of his men. Then he may choose "
-    "any of these men with which to capture, as long as he does capture.";
+    "any of these men with which to capture, as long as he does capture.");
 
 constexpr const char* AboutText =
+    QT_TRANSLATE_NOOP("vintrel::BoardWindow",
     "VINTREL\n\nA game of diamonds for two players at one screen.\n\n"
-    "Drag a man with the mouse; land on an opponent's man to capture it.";
+    "Drag a man with the mouse; land on an opponent's man to capture it.");
 
 constexpr Qt::Alignment Left = Qt::AlignLeft | Qt::AlignTop;
 constexpr Qt::Alignment Centred = Qt::AlignHCenter | Qt::AlignTop;
@@ -56,14 +64,14 @@ constexpr ControlSpec RulesPanel(TwipRect place, const char* rules) {
     return {"lblRules", rules, place, {255, 255, 0}, Arial(8.25), Left};
 }
 constexpr ControlSpec GameOverPanel(TwipRect place) {
-    return {"lblOVER", "GAME OVER!!", place, {0, 255, 0}, {"MS Sans Serif", 18, true}, Centred};
+    return {"lblOVER", QT_TRANSLATE_NOOP("vintrel::BoardWindow", "GAME OVER!!"), place, {0, 255, 0}, {"MS Sans Serif", 18, true}, Centred};
 }
 
-constexpr ControlSpec ShowComButton{"cmdShowCom", "Show Committment", {9000, 1800, 1935, 375}, {255, 224, 192}, Arial(9.75), Middle};
-constexpr ControlSpec ResetButton{"cmdReset", "RESET", {9240, 6720, 1455, 375}, {0, 255, 0}, Arial(8.25), Middle};
-constexpr ControlSpec AboutOkButton{"cmdokabout(1)", "O K", {960, 7560, 1095, 495}, {128, 128, 255}, Arial(12, true), Middle};
+constexpr ControlSpec ShowComButton{"cmdShowCom", QT_TRANSLATE_NOOP("vintrel::BoardWindow", "Show Committment"), {9000, 1800, 1935, 375}, {255, 224, 192}, Arial(9.75), Middle};
+constexpr ControlSpec ResetButton{"cmdReset", QT_TRANSLATE_NOOP("vintrel::BoardWindow", "RESET"), {9240, 6720, 1455, 375}, {0, 255, 0}, Arial(8.25), Middle};
+constexpr ControlSpec AboutOkButton{"cmdokabout(1)", QT_TRANSLATE_NOOP("vintrel::BoardWindow", "O K"), {960, 7560, 1095, 495}, {128, 128, 255}, Arial(12, true), Middle};
 constexpr ControlSpec HideRulesButton(TwipRect place) {
-    return {"cmdHideRules", "Hide Rules", place, {192, 192, 0}, Arial(8.25), Middle};
+    return {"cmdHideRules", QT_TRANSLATE_NOOP("vintrel::BoardWindow", "Hide Rules"), place, {192, 192, 0}, Arial(8.25), Middle};
 }
 
 constexpr std::array<TwipRect, 14> RedBackground = {{
@@ -99,7 +107,7 @@ constexpr std::array<StackRun, 16> BlueStacking = {{
 
 const ViewTable RedView{
     .formName = "frmVint",
-    .caption = "VINTREL RED VIEW",
+    .caption = QT_TRANSLATE_NOOP("vintrel::BoardWindow", "VINTREL RED VIEW"),
     .cellArrayName = "pbVintrv",
     .turnedHalfRound = false,
     .redMan = Picture::Vint1Red,
@@ -110,10 +118,10 @@ const ViewTable RedView{
     .frame = {{{840, 4080, 4800, 120}, {5040, 8040, 8880, 4200},
                {8880, 4080, 4920, 120}, {840, 4200, 4680, 8040}}},
     .background = RedBackground,
-    .otherViewItem = {"mnuBlue", "&Blue View"},
+    .otherViewItem = {"mnuBlue", QT_TRANSLATE_NOOP("vintrel::BoardWindow", "&Blue View")},
     .otherViewItemEnabledAtCreation = true,
-    .resetItemText = "Reset &Pieces",
-    .resetButtonToolTip = "New",
+    .resetItemText = QT_TRANSLATE_NOOP("vintrel::BoardWindow", "Reset &Pieces"),
+    .resetButtonToolTip = QT_TRANSLATE_NOOP("vintrel::BoardWindow", "New"),
     .panels = {InfoPanel, RulesPanel({8520, 720, 3180, 7155}, RedRules),
                GameOverPanel({8760, 6000, 2535, 495}), AboutPanel},
     .buttons = {ShowComButton, ResetButton, HideRulesButton({9600, 7560, 1695, 255}), AboutOkButton},
@@ -122,7 +130,7 @@ const ViewTable RedView{
 
 const ViewTable BlueView{
     .formName = "frmVintbv",
-    .caption = "VINTREL BLUE VIEW",
+    .caption = QT_TRANSLATE_NOOP("vintrel::BoardWindow", "VINTREL BLUE VIEW"),
     .cellArrayName = "pbVintbv",
     .turnedHalfRound = true,
     .redMan = Picture::Vint3Red,
@@ -133,9 +141,9 @@ const ViewTable BlueView{
     .frame = {{{840, 4080, 4920, 0}, {4920, 8160, 8880, 4200},
                {8880, 4080, 4800, 0}, {4800, 8160, 840, 4200}}},
     .background = BlueBackground,
-    .otherViewItem = {"mnuRed", "&Red View"},
+    .otherViewItem = {"mnuRed", QT_TRANSLATE_NOOP("vintrel::BoardWindow", "&Red View")},
     .otherViewItemEnabledAtCreation = false,
-    .resetItemText = "&Reset Pieces",
+    .resetItemText = QT_TRANSLATE_NOOP("vintrel::BoardWindow", "&Reset Pieces"),
     .resetButtonToolTip = "",
     .panels = {InfoPanel, RulesPanel({8520, 720, 3135, 7215}, BlueRules),
                GameOverPanel({8640, 5880, 2535, 495}), AboutPanel},

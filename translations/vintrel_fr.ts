@@ -1,0 +1,249 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>vintrel::Announcer</name>
+    <message>
+        <source>, held</source>
+        <translation>, saisi</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>GAME OVER!! %1 won</source>
+        <translation>FIN DU JEU&#xa0;!! %1 a gagné</translation>
+    </message>
+    <message>
+        <source>%1 to move</source>
+        <translation>%1 au trait</translation>
+    </message>
+    <message>
+        <source>%1 moved %2 to %3</source>
+        <translation>%1 a joué de %2 à %3</translation>
+    </message>
+    <message>
+        <source>, captures</source>
+        <translation>, avec prise</translation>
+    </message>
+    <message>
+        <source>. GAME OVER!!</source>
+        <translation>. FIN DU JEU&#xa0;!!</translation>
+    </message>
+</context>
+<context>
+    <name>vintrel::BoardWindow</name>
+    <message>
+        <source>YOU MAY NOT LAND ON YOUR OWN MAN</source>
+        <translation>IMPOSSIBLE SUR VOTRE PROPRE PION</translation>
+    </message>
+    <message>
+        <source>MOVE NOT PERMITTED!!</source>
+        <translation>COUP INTERDIT&#xa0;!!</translation>
+    </message>
+    <message>
+        <source>YOU ARE COMMITTED TO CAPTURE</source>
+        <translation>VOUS DEVEZ PRENDRE</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Take Back Last Move</source>
+        <translation>&amp;Annuler le dernier coup</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Switch Automatically</source>
+        <translation>Changer &amp;automatiquement</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>No Help</source>
+        <translation>Pas d&apos;aide</translation>
+    </message>
+    <message>
+        <source>&amp;About Vintrel</source>
+        <translation>À &amp;propos de Vintrel</translation>
+    </message>
+    <message>
+        <source>R&amp;ules</source>
+        <translation>&amp;Règles</translation>
+    </message>
+    <message>
+        <source>NOT YOUR TURN</source>
+        <translation>CE N&apos;EST PAS VOTRE TOUR</translation>
+    </message>
+    <message>
+        <source>Beginning the game:  Each player has men on the thirteen diamonds in his corner before play begins. The red color always plays first. Winning the game:  Be the first player to place any of your men on your opponent&apos;s cornermost diamond  or eliminate by capture all thirteen of your opponent&apos;s men.  Movement of the men:  A man may be moved in a forward, diagonal, or sideward direction either one or two diamonds. A man may not be moved in a backward direction.  The range of movement (or simply the &quot;range&quot;) consists of ten diamonds.  Exception: A man may not be moved onto the top of another man of the same color; men cannot be stacked. However a man can jump over another man of the same color.  Capture and Commitment:  In the game of VINTREL, a player must capture his opponent&apos;s man if it is possible. If any player places a man within the range of any of his opponent&apos;s men, then that player has committed his man to be captured on his opponent&apos;s next turn. Capture does NOT take place by jumping as in CHECKERS, but rather by occupying the same diamond as the captured man as in CHESS. It often happens that a man may be captured by more than one of a player&apos;s men. Then the player may choose any of these men with which to capture, as long as he does capture.  </source>
+        <translation>Début de la partie&#xa0;:  Avant le début, chaque joueur a des pions sur les treize losanges de son coin. Les rouges jouent toujours en premier. Gagner la partie&#xa0;:  Soyez le premier à poser l&apos;un de vos pions sur le losange le plus au coin de l&apos;adversaire  ou prenez les treize pions de l&apos;adversaire.  Déplacement des pions&#xa0;:  Un pion se déplace vers l&apos;avant, en diagonale ou de côté, d&apos;un ou deux losanges. Il ne recule jamais.  La zone de déplacement (ou simplement la «&#xa0;zone&#xa0;») compte dix losanges.  Exception&#xa0;: un pion ne peut pas aller sur un pion de sa couleur&#xa0;; les pions ne s&apos;empilent pas. Il peut toutefois sauter par-dessus un pion de sa couleur.  Prise et engagement&#xa0;:  Au VINTREL, un joueur doit prendre le pion adverse s&apos;il le peut. Le joueur qui place un pion dans la zone d&apos;un pion adverse l&apos;engage&#xa0;: l&apos;adversaire doit le prendre au tour suivant. La prise ne se fait PAS en sautant comme aux DAMES, mais en occupant le losange du pion pris comme aux ÉCHECS. Souvent, un pion peut être pris par plusieurs pions d&apos;un joueur. Celui-ci choisit alors lequel prend, pourvu qu&apos;il prenne.</translation>
+    </message>
+    <message>
+        <source>Beginning the game:  Each player has men on the thirteen diamonds in his corner before play begins. The red color always plays first. Winning the game:  Be the first player to place any of your men on your opponent&apos;s cornermost diamond  or eliminate by capture all thirteen of your opponent&apos;s men.  Movement of the men:  A man may be moved in a forward, diagonal, or sideward direction either one or two diamonds. A man may not be moved in a backward direction.  The range of movement (or simply the &quot;range&quot;) consists of ten diamonds.  Exception: A man may not be moved onto the top of another man of the same color; men cannot be stacked. However a man can jump over another man of the same color.  Capture and Commitment:  In the game of Vintrel, a player must capture his opponent&apos;s man if it is possible. Capture does NOT take place by jumping as in CHECKERS, but rather by occupying the same diamond as the captured man as in CHESS.  If any player places a man within the range of any of his opponent&apos;s men, then that player has committed his man to be captured by his opponent on his opponent&apos;s next turn. It often happens that an opponent may capture with more than one of his men. Then he may choose any of these men with which to capture, as long as he does capture.</source>
+        <translation>Début de la partie&#xa0;:  Avant le début, chaque joueur a des pions sur les treize losanges de son coin. Les rouges jouent toujours en premier. Gagner la partie&#xa0;:  Soyez le premier à poser l&apos;un de vos pions sur le losange le plus au coin de l&apos;adversaire  ou prenez les treize pions de l&apos;adversaire.  Déplacement des pions&#xa0;:  Un pion se déplace vers l&apos;avant, en diagonale ou de côté, d&apos;un ou deux losanges. Il ne recule jamais.  La zone de déplacement (ou simplement la «&#xa0;zone&#xa0;») compte dix losanges.  Exception&#xa0;: un pion ne peut pas aller sur un pion de sa couleur&#xa0;; les pions ne s&apos;empilent pas. Il peut toutefois sauter par-dessus un pion de sa couleur.  Prise et engagement&#xa0;:  Au Vintrel, un joueur doit prendre le pion adverse s&apos;il le peut. La prise ne se fait PAS en sautant comme aux DAMES, mais en occupant le losange du pion pris comme aux ÉCHECS.  Le joueur qui place un pion dans la zone d&apos;un pion adverse l&apos;engage&#xa0;: l&apos;adversaire doit le prendre à son tour suivant. Souvent, l&apos;adversaire peut prendre avec plusieurs de ses pions. Il choisit alors lequel prend, pourvu qu&apos;il prenne.</translation>
+    </message>
+    <message>
+        <source>VINTREL
+
+A game of diamonds for two players at one screen.
+
+Drag a man with the mouse; land on an opponent&apos;s man to capture it.</source>
+        <translation>VINTREL
+
+Un jeu de losanges pour deux joueurs devant un même écran.
+
+Faites glisser un pion avec la souris&#xa0;; posez-le sur un pion adverse pour le prendre.</translation>
+    </message>
+    <message>
+        <source>GAME OVER!!</source>
+        <translation>FIN DU JEU&#xa0;!!</translation>
+    </message>
+    <message>
+        <source>Show Committment</source>
+        <translation>Voir l&apos;engagement</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>RECOMMENCER</translation>
+    </message>
+    <message>
+        <source>O K</source>
+        <translation>O K</translation>
+    </message>
+    <message>
+        <source>Hide Rules</source>
+        <translation>Masquer les règles</translation>
+    </message>
+    <message>
+        <source>VINTREL RED VIEW</source>
+        <translation>VINTREL VUE ROUGE</translation>
+    </message>
+    <message>
+        <source>&amp;Blue View</source>
+        <translation>Vue &amp;bleue</translation>
+    </message>
+    <message>
+        <source>Reset &amp;Pieces</source>
+        <translation>Replacer les &amp;pions</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>VINTREL BLUE VIEW</source>
+        <translation>VINTREL VUE BLEUE</translation>
+    </message>
+    <message>
+        <source>&amp;Red View</source>
+        <translation>Vue &amp;rouge</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Pieces</source>
+        <translation>&amp;Replacer les pions</translation>
+    </message>
+</context>
+<context>
+    <name>vintrel::CellBox</name>
+    <message>
+        <source>cell %1, red man</source>
+        <translation>case %1, pion rouge</translation>
+    </message>
+    <message>
+        <source>cell %1, blue man</source>
+        <translation>case %1, pion bleu</translation>
+    </message>
+    <message>
+        <source>cell %1, empty</source>
+        <translation>case %1, vide</translation>
+    </message>
+</context>
+<context>
+    <name>vintrel::PictureFiles</name>
+    <message>
+        <source>not found</source>
+        <translation>introuvable</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>not readable</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; could not be loaded. Looked for:
+  %2</source>
+        <translation>L&apos;image «&#xa0;%1&#xa0;» n&apos;a pas pu être chargée. Emplacements essayés&#xa0;:
+  %2</translation>
+    </message>
+    <message>
+        <source>Passed over %1; using %2</source>
+        <translation>%1 ignoré&#xa0;; utilisation de %2</translation>
+    </message>
+    <message>
+        <source>%1: %2; drawing a stand-in instead</source>
+        <translation>%1&#xa0;: %2&#xa0;; un dessin de remplacement est utilisé</translation>
+    </message>
+    <message>
+        <source>%1: %2; using %3 instead</source>
+        <translation>%1&#xa0;: %2&#xa0;; utilisation de %3 à la place</translation>
+    </message>
+    <message>
+        <source>%1: %2; scaling %3 instead</source>
+        <translation>%1&#xa0;: %2&#xa0;; mise à l&apos;échelle de %3 à la place</translation>
+    </message>
+</context>
+<context>
+    <name>vintrel::PlayersMenu</name>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Joueurs</translation>
+    </message>
+    <message>
+        <source>&amp;Two Players</source>
+        <translation>&amp;Deux joueurs</translation>
+    </message>
+    <message>
+        <source>Computer Plays &amp;Blue</source>
+        <translation>L&apos;ordinateur joue &amp;bleu</translation>
+    </message>
+    <message>
+        <source>Computer Plays &amp;Red</source>
+        <translation>L&apos;ordinateur joue &amp;rouge</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Facile</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Moyen</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>Diffi&amp;cile</translation>
+    </message>
+    <message>
+        <source>H&amp;int</source>
+        <translation>&amp;Indice</translation>
+    </message>
+</context>
+</TS>
