@@ -2,6 +2,7 @@
 // catalogue's words on the bar, in the menus and in a refusal, a mnemonic
 // for each key, and every text within the element that shows it.
 #include "game_driver.h"
+#include "game_keeper.h"
 #include "language.h"
 #include "players_menu.h"
 
@@ -96,6 +97,8 @@ protected:
     } speaking_;
     GameDriver game_;
     PlayersMenu players_{game_.views()};
+    // The items that keep games, in the Options and View menus.
+    GameKeeper games_{game_.views(), [] { return std::nullopt; }, [](Side) { return std::string(); }};
 
     std::vector<BoardWindow*> windows() { return {&game_.red(), &game_.blue()}; }
 };

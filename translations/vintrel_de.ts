@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>main</name>
+    <message>
+        <source>A board game of diamonds for two players.</source>
+        <translation>Ein Brettspiel aus Rauten für zwei Spieler.</translation>
+    </message>
+    <message>
+        <source>Resume the last game.</source>
+        <translation>Das letzte Spiel fortsetzen.</translation>
+    </message>
+    <message>
+        <source>A saved game to open.</source>
+        <translation>Ein gespeichertes Spiel, das geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>Only one game can be opened.</source>
+        <translation>Es kann nur ein Spiel geöffnet werden.</translation>
+    </message>
+</context>
+<context>
     <name>vintrel::Announcer</name>
     <message>
         <source>, held</source>
@@ -175,6 +194,84 @@ Ziehe einen Stein mit der Maus; setze ihn auf einen Stein des Gegners, um ihn zu
     </message>
 </context>
 <context>
+    <name>vintrel::GameFiles</name>
+    <message>
+        <source>VINTREL games (*.vintrel)</source>
+        <translation>VINTREL-Spiele (*.vintrel)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Game…</source>
+        <translation>Spiel spei&amp;chern…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game…</source>
+        <translation>Spiel &amp;öffnen…</translation>
+    </message>
+    <message>
+        <source>Resume &amp;Last Game</source>
+        <translation>Letztes Spiel &amp;wieder aufnehmen</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Spiel speichern</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Spiel öffnen</translation>
+    </message>
+    <message>
+        <source>game.vintrel</source>
+        <translation>spiel.vintrel</translation>
+    </message>
+    <message>
+        <source>The game could not be saved to %1: %2</source>
+        <translation>Das Spiel konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vintrel::MoveList</name>
+    <message>
+        <source>red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 to %4</source>
+        <translation>%1 %2 %3 nach %4</translation>
+    </message>
+    <message>
+        <source>, captures</source>
+        <translation>, mit Schlag</translation>
+    </message>
+    <message>
+        <source>VINTREL MOVES</source>
+        <translation>VINTREL ZÜGE</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>&amp;Move List</source>
+        <translation>&amp;Zugliste</translation>
+    </message>
+    <message>
+        <source>Go back to the start of the game? Every move is dropped.</source>
+        <translation>Zurück zum Anfang des Spiels? Alle Züge werden verworfen.</translation>
+    </message>
+    <message>
+        <source>Go back to the position after %1? The moves after it are dropped.</source>
+        <translation>Zurück zur Stellung nach %1? Die Züge danach werden verworfen.</translation>
+    </message>
+    <message>
+        <source>clipboard</source>
+        <translation>Zwischenablage</translation>
+    </message>
+</context>
+<context>
     <name>vintrel::PictureFiles</name>
     <message>
         <source>not found</source>
@@ -244,6 +341,29 @@ Ziehe einen Stein mit der Maus; setze ihn auf einen Stein des Gegners, um ihn zu
     <message>
         <source>H&amp;int</source>
         <translation>&amp;Tipp</translation>
+    </message>
+</context>
+<context>
+    <name>vintrel::Replay</name>
+    <message>
+        <source>red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>GAME OVER!! %1 won</source>
+        <translation>SPIEL AUS!! %1 hat gewonnen</translation>
+    </message>
+    <message>
+        <source>%1 to move</source>
+        <translation>%1 ist am Zug</translation>
+    </message>
+    <message>
+        <source>Game opened: %1 moves, %2</source>
+        <translation>Spiel geöffnet: %1 Züge, %2</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>main</name>
+    <message>
+        <source>A board game of diamonds for two players.</source>
+        <translation>Un jeu de plateau de losanges pour deux joueurs.</translation>
+    </message>
+    <message>
+        <source>Resume the last game.</source>
+        <translation>Reprendre la dernière partie.</translation>
+    </message>
+    <message>
+        <source>A saved game to open.</source>
+        <translation>Une partie enregistrée à ouvrir.</translation>
+    </message>
+    <message>
+        <source>Only one game can be opened.</source>
+        <translation>Une seule partie peut être ouverte.</translation>
+    </message>
+</context>
+<context>
     <name>vintrel::Announcer</name>
     <message>
         <source>, held</source>
@@ -175,6 +194,84 @@ Faites glisser un pion avec la souris&#xa0;; posez-le sur un pion adverse pour l
     </message>
 </context>
 <context>
+    <name>vintrel::GameFiles</name>
+    <message>
+        <source>VINTREL games (*.vintrel)</source>
+        <translation>Parties VINTREL (*.vintrel)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Game…</source>
+        <translation>&amp;Enregistrer la partie…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game…</source>
+        <translation>&amp;Ouvrir une partie…</translation>
+    </message>
+    <message>
+        <source>Resume &amp;Last Game</source>
+        <translation>Reprendre la &amp;dernière partie</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Enregistrer la partie</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Ouvrir une partie</translation>
+    </message>
+    <message>
+        <source>game.vintrel</source>
+        <translation>partie.vintrel</translation>
+    </message>
+    <message>
+        <source>The game could not be saved to %1: %2</source>
+        <translation>La partie n’a pas pu être enregistrée dans %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>vintrel::MoveList</name>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 to %4</source>
+        <translation>%1 %2 %3 vers %4</translation>
+    </message>
+    <message>
+        <source>, captures</source>
+        <translation>, avec prise</translation>
+    </message>
+    <message>
+        <source>VINTREL MOVES</source>
+        <translation>COUPS VINTREL</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Coups</translation>
+    </message>
+    <message>
+        <source>&amp;Move List</source>
+        <translation>&amp;Liste des coups</translation>
+    </message>
+    <message>
+        <source>Go back to the start of the game? Every move is dropped.</source>
+        <translation>Revenir au début de la partie ? Tous les coups seront abandonnés.</translation>
+    </message>
+    <message>
+        <source>Go back to the position after %1? The moves after it are dropped.</source>
+        <translation>Revenir à la position après %1 ? Les coups suivants seront abandonnés.</translation>
+    </message>
+    <message>
+        <source>clipboard</source>
+        <translation>presse-papiers</translation>
+    </message>
+</context>
+<context>
     <name>vintrel::PictureFiles</name>
     <message>
         <source>not found</source>
@@ -244,6 +341,29 @@ Faites glisser un pion avec la souris&#xa0;; posez-le sur un pion adverse pour l
     <message>
         <source>H&amp;int</source>
         <translation>&amp;Indice</translation>
+    </message>
+</context>
+<context>
+    <name>vintrel::Replay</name>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>GAME OVER!! %1 won</source>
+        <translation>FIN DU JEU&#xa0;!! %1 a gagné</translation>
+    </message>
+    <message>
+        <source>%1 to move</source>
+        <translation>%1 au trait</translation>
+    </message>
+    <message>
+        <source>Game opened: %1 moves, %2</source>
+        <translation>Partie ouverte : %1 coups, %2</translation>
     </message>
 </context>
 </TS>

@@ -76,7 +76,7 @@ bool GameFiles::save(const QString& path) {
 bool GameFiles::open(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        showError(tr("%1: %2").arg(path, file.errorString()));
+        showError(QStringLiteral("%1: %2").arg(path, file.errorString()));
         return false;
     }
     // One byte past the limit is enough for the reader to refuse the rest.

@@ -78,7 +78,7 @@ void Replay::setSwitch(bool on) {
 
 QString Replay::newsOf(const std::vector<PlayedMove>& moves) const {
     const Game game = Game::Replayed(moves);
-    const QString side = game.toMove() == Side::Red ? QStringLiteral("red") : QStringLiteral("blue");
+    const QString side = game.toMove() == Side::Red ? tr("red") : tr("blue");
     const QString state = game.isOver() ? tr("GAME OVER!! %1 won").arg(side) : tr("%1 to move").arg(side);
     return tr("Game opened: %1 moves, %2").arg(moves.size()).arg(state);
 }
