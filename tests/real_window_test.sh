@@ -5,7 +5,9 @@
 # to view, the menus open from their mnemonics, the rules panel appears in
 # its place, the computer answers a move as blue in the red view and its
 # reply is taken back with the move, and
-# "E&xit" ends the program with status 0.
+# "E&xit" ends the program with status 0. Killed mid-game, the program
+# resumes the game with --resume in the view it was killed in; given a
+# file that is no game, it tells why and starts a new game.
 #
 # With SCALE 2 or 3 the program runs under that QT_SCALE_FACTOR on a screen
 # as many times larger, and every diamond must show its "@2x" or "@3x"
@@ -218,6 +220,42 @@ play_against_computer() {
     say "Take Back Last Move took back the computer's reply and the move before it"
 }
 
+game_kept() { grep -q "$1" "$WORK/data/vintrel/last-game.vintrel" 2>/dev/null; }
+
+# kill_and_resume MOVE: once MOVE is kept, SIGKILL ends the program, which
+# is started again with --resume.
+kill_and_resume() {
+    local move=$1
+    await 10 "the move $move to be kept" game_kept "$move" || fail "the move $move was not kept"
+    kill -KILL "$PROGRAM_PID"
+    wait "$PROGRAM_PID" 2>/dev/null || true
+    say "killed the program with SIGKILL after $move"
+    PROGRAM_ARGS=(--resume)
+    start_program "$PROGRAM" "$WORK/elsewhere" QT_SCALE_FACTOR="$SCALE"
+    PROGRAM_ARGS=()
+}
+
+dialog_up() { xdotool search --onlyvisible --name '^VINTREL$' >/dev/null 2>&1; }
+
+# A file that is no game: its error in a dialog and on standard error, and
+# behind the dialog a new game.
+open_bad_file() {
+    local red_men=$1 blue_men=$2
+    printf '[Event "VINTREL game"]\n\n1. 61-43 16-39\n' >"$WORK/bad.vintrel"
+    PROGRAM_ARGS=("$WORK/bad.vintrel")
+    start_program "$PROGRAM" "$WORK/elsewhere" QT_SCALE_FACTOR="$SCALE"
+    PROGRAM_ARGS=()
+    await_window "VINTREL RED VIEW" >/dev/null
+    await 10 "the error dialog" dialog_up || fail "no dialog told of the bad file"
+    grep -q "bad.vintrel:3: move 1, blue: 16-39 lands on own man" "$WORK/program.err" ||
+        fail "standard error does not tell the bad move: $(cat "$WORK/program.err")"
+    xdotool key Return
+    expect_board red "$(layout "$red_men" "$blue_men")" new-game-after-bad-file
+    say "the bad file was told and a new game started"
+    kill -TERM "$PROGRAM_PID"
+    await_program_exit 10
+}
+
 main() {
     session_begin real_window_test
     start_xvfb "$((1280 * SCALE))x$((1024 * SCALE))x24"
@@ -232,13 +270,23 @@ main() {
     expect_board red "$(layout "$red_men" "$blue_men")" opening
 
     drag red 61 41
+    local start_red=$red_men start_blue=$blue_men
     red_men="60 70 80 90 41 71 72 81 82 83 91 92 93"
     blue=$(expect_handover "$red" "VINTREL BLUE VIEW")
     expect_board blue "$(layout "$red_men" "$blue_men")" after-red-move
 
+    kill_and_resume 61-41
+    blue=$(await_window "VINTREL BLUE VIEW")
+    expect_board blue "$(layout "$red_men" "$blue_men")" resumed
+    say "resumed after SIGKILL in the blue view"
+    # Resumed, the windows are placed anew.
+    local x y width height
+    read -r x y width height <<<"$(window_geometry "$blue")"
+    ORIGIN_X=$x ORIGIN_Y=$((y + height - CLIENT_HEIGHT))
+
     drag blue 16 5
     blue_men="7 8 9 6 17 5 18 19 27 28 29 38 39"
-    expect_handover "$blue" "VINTREL RED VIEW" >/dev/null
+    red=$(expect_handover "$blue" "VINTREL RED VIEW")
     expect_board red "$(layout "$red_men" "$blue_men")" after-blue-move
 
     check_menus
@@ -248,6 +296,7 @@ main() {
     xdotool key x
     await_program_exit 10
     ((PROGRAM_STATUS == 0)) || fail "E&xit ended the program with status $PROGRAM_STATUS"
+    open_bad_file "$start_red" "$start_blue"
     say "passed"
 }
 

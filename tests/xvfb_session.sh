@@ -12,6 +12,7 @@ PROGRAM_PID=
 SESSION_BUS_PID=
 ACCESSIBILITY_BUS_PID=
 PROGRAM_STATUS=
+PROGRAM_ARGS=()
 WORK=
 
 say() { echo "[$(date +%T)] $*" >&2; }
@@ -166,8 +167,9 @@ start_accessibility_bus() {
 }
 
 # start_program PROGRAM FOLDER [NAME=VALUE...]: runs PROGRAM from FOLDER on
-# our display, with the variables given, and with stdout and stderr in
-# $WORK/program.out and program.err.
+# our display, with the variables given and the arguments in PROGRAM_ARGS,
+# and with stdout and stderr in $WORK/program.out and program.err. Its
+# settings and saved games are kept under $WORK.
 start_program() {
     local program folder=$2
     local -a variables=("${@:3}")
@@ -180,11 +182,12 @@ start_program() {
     (
         cd "$folder" || exit 1
         # Whatever the caller's environment says, this program talks to X.
-        export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$WORK/runtime" XDG_CONFIG_HOME="$WORK/config"
+        export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$WORK/runtime" XDG_CONFIG_HOME="$WORK/config" \
+            XDG_DATA_HOME="$WORK/data"
         export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$WORK/system-leaks.supp"
         unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_QPA_PLATFORMTHEME
         ((${#variables[@]} == 0)) || export "${variables[@]}"
-        exec "$program"
+        exec "$program" "${PROGRAM_ARGS[@]}"
     ) >"$WORK/program.out" 2>"$WORK/program.err" &
     PROGRAM_PID=$!
     say "program $PROGRAM_PID started in $folder"
