@@ -5,6 +5,7 @@
 #include "board_window.h"
 #include "cold_start.h"
 #include "computer_player.h"
+#include "game_keeper.h"
 #include "levels.h"
 #include "move.h"
 #include "range.h"
@@ -155,6 +156,7 @@ public:
 
     ViewPair& views() { return views_; }
     BoardWindow& shown() { return *views_.shown(); }
+    GameKeeper& keeper() { return keeper_; }
 
     // Lets the event loop do all it has been asked to, drawing included.
     static void settle() { QCoreApplication::processEvents(); }
@@ -229,6 +231,8 @@ private:
     // Attached as the program attaches them.
     BoardCursor cursor_{views_};
     Announcer announcer_{views_};
+    // Every move is kept, as the program keeps it.
+    GameKeeper keeper_{views_, [] { return std::nullopt; }, [](Side) { return std::string("Player"); }};
     std::mt19937 random_{20240611};
 };
 
@@ -295,6 +299,75 @@ void BM_TakeBack(benchmark::State& state) {
     watch.report(state);
 }
 BENCHMARK(BM_TakeBack)->Iterations(Samples())->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// --------------------------------------------------------- games that last
+
+// A game of `plies` moves that stand and leave it going, red and blue
+// together, drawn at random with a fixed seed.
+GameText LongGame(std::size_t plies) {
+    std::mt19937 random(20261208);
+    for (;;) {
+        vintrel::Game game;
+        while (game.moves().size() < plies) {
+            std::vector<Move> moves = StandingMoves(game.position(), game.toMove(), game.commitments());
+            std::erase_if(moves, [](const Move& move) { return move.decision.outcome != DropOutcome::Moved; });
+            if (moves.empty()) break;
+            const Move& move = moves[random() % moves.size()];
+            game.play(move.from, move.to);
+        }
+        if (game.moves().size() == plies) return {{}, game.moves()};
+    }
+}
+
+// From the call that opens a game of 300 moves, red's and blue's, to the
+// end of the first frame of the view it leaves on screen.
+void BM_OpenGame(benchmark::State& state) {
+    Game game;
+    const QByteArray text = QByteArray::fromStdString(WriteGame(LongGame(600)));
+    Stopwatch watch;
+    for (auto _ : state) {
+        watch.restart();
+        const bool opened = game.keeper().files().openText(text, QStringLiteral("game"));
+        const bool painted = game.finishFrame();
+        watch.stop(state);
+        if (!opened || !painted) {
+            state.SkipWithError("the game was not opened and shown");
+            break;
+        }
+        game.action("mnuReset").trigger();
+        game.settle();
+    }
+    watch.report(state);
+}
+BENCHMARK(BM_OpenGame)->Iterations(50)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// What keeping a game costs a move: on the windows' thread, writing the
+// game as text and handing it over (`median_ms`); on the autosave's own
+// thread, replacing the file whole (`write_median_ms`), a game of 100
+// moves long.
+void BM_Autosave(benchmark::State& state) {
+    Game game;
+    if (!game.keeper().files().openText(QByteArray::fromStdString(WriteGame(LongGame(200))), "game")) {
+        state.SkipWithError("the game was not opened");
+        return;
+    }
+    Autosave& autosave = game.keeper().autosave();
+    autosave.flush();
+    Stopwatch watch;
+    std::vector<double> writes;
+    for (auto _ : state) {
+        watch.restart();
+        autosave.save();
+        watch.stop(state);
+        const Clock::time_point written = Clock::now();
+        autosave.flush();
+        writes.push_back(std::chrono::duration<double>(Clock::now() - written).count());
+    }
+    watch.report(state);
+    state.counters["write_median_ms"] = Median(writes) * 1e3;
+    state.counters["write_p99_ms"] = Percentile(writes, 99) * 1e3;
+}
+BENCHMARK(BM_Autosave)->Iterations(500)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 // ----------------------------------------------------- against the computer
 
@@ -404,8 +477,9 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // The players and levels the benchmarks choose are kept in a scratch
     // folder, not in the settings of whoever runs them.
-    const QTemporaryDir settings;
+    const QTemporaryDir settings, data;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     // The event loop the game chooses in windows/main.cpp; once the
     // application has its loop, the variable goes again, so that the bare
     // program of the cold starts keeps Qt's default.
