@@ -98,6 +98,8 @@ TEST_F(Games, ASavedGameOpensAsItWasPlayedCommitmentAndViewIncluded) {
     kept.game.trigger("mnuReset");
     Answer(kept.game, "mnuOpen", file("game.vintrel"));
     EXPECT_EQ(SeenIn(kept.game), before);
+    // One piece of news for the screen reader, not one a move.
+    EXPECT_EQ(kept.game.shown().focusWidget()->accessibleDescription(), "Game opened: 2 moves, red to move");
     kept.game.drag(60, 50);
     EXPECT_EQ(kept.game.message(), "YOU ARE COMMITTED TO CAPTURE");
     kept.game.play("43-34");
@@ -130,6 +132,8 @@ TEST_F(Games, AFinishedGameOpensAtItsEndInTheWinnersViewAndALastMoveTakesBackAsB
     EXPECT_EQ(kept.game.shown().view().turnedHalfRound, blueView);
     EXPECT_TRUE(kept.game.action("mnuUnmove").isEnabled());
     EXPECT_EQ(kept.game.shown().position(), Game::Replayed(unfinished.moves).position());
+    kept.game.trigger("mnuUnmove");
+    EXPECT_EQ(kept.keeper.record().moves().size(), unfinished.moves.size() - 1);
 }
 
 TEST_F(Games, ABadFileOrAFailedSaveIsToldAndChangesNothing) {

@@ -36,9 +36,7 @@ void ConfigureApplication() {
 Program::Program(const PictureFiles& pictures, std::uint64_t seed)
     : views_(pictures),
       computer_(views_, seed),
-      games_(views_, [this] { return computer_.side(); }, [this](Side side) { return playerName(side); }) {
-    QObject::connect(&games_.replay(), &Replay::replayed, &announcer_, &Announcer::tellNews);
-}
+      games_(views_, [this] { return computer_.side(); }, [this](Side side) { return playerName(side); }) {}
 
 // As a game's record names them: "Player", "Computer (Hard)".
 std::string Program::playerName(Side side) {

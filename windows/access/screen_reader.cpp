@@ -44,6 +44,7 @@ Announcer::Announcer(ViewPair& pair) : pair_(pair) {
         connect(&window, &BoardWindow::messageShown, this,
                 [this, &window](const QString& message) { tell(window, message); });
     });
+    connect(&pair, &ViewPair::replayEnded, this, &Announcer::tellNews);
     // News left on a widget the focus has left would be read again later,
     // as if new.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old) {

@@ -27,10 +27,9 @@ class Announcer : public QObject {
 public:
     explicit Announcer(ViewPair& pair);
 
+private:
     // News of the game as a whole, told in the view on screen.
     void tellNews(const QString& news);
-
-private:
     void describeTurn(BoardWindow& window);
     void tellMove(Side mover, Cell from, Cell to, bool captures);
     void tell(BoardWindow& window, const QString& news);

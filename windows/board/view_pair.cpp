@@ -79,6 +79,11 @@ void ViewPair::restart() {
     start();
 }
 
+void ViewPair::endReplay(const QString& news) {
+    replaying_ = false;
+    emit replayEnded(news);
+}
+
 void ViewPair::unload() {
     if (unloading_) return;
     unloading_ = true;

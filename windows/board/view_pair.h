@@ -39,9 +39,11 @@ public:
     // The window on screen, or nullptr once the program has ended.
     BoardWindow* shown() const;
 
-    // While set, the moves that stand are a game being replayed, not played:
-    // whoever tells or keeps each move as it comes waits for the end.
-    void setReplaying(bool replaying) { replaying_ = replaying; }
+    // Between these two, the moves that stand are a game being replayed,
+    // not played: whoever tells or keeps each move as it comes waits for
+    // the end, which comes with its news.
+    void beginReplay() { replaying_ = true; }
+    void endReplay(const QString& news);
     bool isReplaying() const { return replaying_; }
 
     // Whose turn it is, for both windows alike.
@@ -58,6 +60,8 @@ public:
 
 signals:
     void programEnded();
+    // "Game opened: 23 moves, blue to move"
+    void replayEnded(const QString& news);
 
 private:
     void showView(BoardWindow& window);

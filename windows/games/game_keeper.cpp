@@ -9,9 +9,7 @@ GameKeeper::GameKeeper(ViewPair& views, std::function<std::optional<Side>()> com
       replay_(views, computerSide),
       autosave_(record_, views, [this] { return WriteGame(gameText()); }),
       files_(views, record_, replay_, autosave_, [this] { return gameText(); }),
-      moveList_(views, record_, files_, computerSide) {
-    QObject::connect(&replay_, &Replay::replayed, &moveList_, &MoveList::refill);
-}
+      moveList_(views, record_, files_, computerSide) {}
 
 GameText GameKeeper::gameText() const { return record_.text(playerName_(Side::Red), playerName_(Side::Blue)); }
 

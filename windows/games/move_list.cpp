@@ -52,6 +52,7 @@ MoveList::MoveList(ViewPair& views, GameRecord& record, GameFiles& files,
     connect(new QShortcut(QKeySequence::Paste, window_.get()), &QShortcut::activated, this, &MoveList::pasteGame);
     connect(&record, &GameRecord::movesChanged, this, &MoveList::follow);
     connect(&record, &GameRecord::newGameBegun, this, &MoveList::follow);
+    connect(&views, &ViewPair::replayEnded, this, &MoveList::refill);
     connect(&views, &ViewPair::programEnded, window_.get(), &QWidget::close);
     views.forEachWindow(this, [this](BoardWindow& window) { addItem(window); });
 }

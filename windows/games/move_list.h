@@ -35,8 +35,6 @@ public:
 
     QWidget& window() const { return *window_; }
     QListWidget& list() const { return *list_; }
-    // Lists the record anew, e.g. once a replay has ended.
-    void refill();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -45,6 +43,7 @@ private:
     void addItem(BoardWindow& window);
     void setShown(bool shown);
     void follow();
+    void refill();
     void chosen(int row);
     void copyGame() const;
     void pasteGame();

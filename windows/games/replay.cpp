@@ -21,7 +21,7 @@ bool Replay::play(const std::vector<PlayedMove>& moves) {
     BoardWindow* onScreen = views_.shown();
     if (!onScreen) return false;
     const bool switchOn = Item(*onScreen, "mnuSwitch").isChecked();
-    views_.setReplaying(true);
+    views_.beginReplay();
     newGame();
     // Every move but the last in one view, as with the switch off; the
     // last in the view play by hand would have made it in, so that the
@@ -33,8 +33,7 @@ bool Replay::play(const std::vector<PlayedMove>& moves) {
     show(viewFor(moves.empty() ? Side::Red : lastMover, onScreen, switchOn));
     setSwitch(switchOn);
     if (stood && !moves.empty()) stood = playInShownView(moves.back());
-    views_.setReplaying(false);
-    emit replayed(newsOf(moves));
+    views_.endReplay(newsOf(moves));
     return stood;
 }
 

@@ -1,6 +1,6 @@
 // Plays a game's moves into the windows through the drop a player's hand
 // makes, but quietly: no glide, no window shown between moves, and one
-// piece of news at the end in place of one a move. The windows then stand
+// piece of news at the end, told by the pair, in place of one a move. The windows then stand
 // exactly as if the moves had been played by hand, in the view that play
 // by hand would leave on screen.
 #pragma once
@@ -28,10 +28,6 @@ public:
     // A new game, then `moves`, each of which the rules let stand. False
     // when one did not stand after all; the game then stops before it.
     bool play(const std::vector<PlayedMove>& moves);
-
-signals:
-    // "Game opened: 23 moves, blue to move"
-    void replayed(const QString& news);
 
 private:
     void newGame();
