@@ -197,6 +197,14 @@ TEST_F(Games, TheMoveListFollowsTheGameAndGoesBackToAnEarlierMove) {
     EXPECT_EQ(list.item(2)->data(Qt::AccessibleTextRole).toString(), "2. red 43 to 34, captures");
     EXPECT_EQ(list.currentRow(), 2);
 
+    // Copied and pasted back, the game comes back whole.
+    kept.keeper.moveList().window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&kept.keeper.moveList().window()));
+    QTest::keyClick(&list, Qt::Key_C, Qt::ControlModifier);
+    kept.game.trigger("mnuReset");
+    QTest::keyClick(&list, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(list.count(), 3);
+
     GoBackTo(kept, 0);
     EXPECT_EQ(list.count(), 1);
     EXPECT_EQ(kept.game.shown().position(), Game::Replayed({{{61, 43}}}).position());
