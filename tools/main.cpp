@@ -1,5 +1,7 @@
 // vintrel-engine perft D
 // vintrel-engine match A B [--games N] [--seed S]
+// vintrel-engine bench
+#include "bench.h"
 #include "match.h"
 #include "move_generation.h"
 
@@ -33,12 +35,15 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: vintrel-engine perft D\n"
                  "       vintrel-engine match A B [--games N] [--seed S]\n"
+                 "       vintrel-engine bench\n"
                  "players: random, greedy, easy, medium, hard\n");
     return 2;
 }
 
 int Match(const std::vector<std::string>& args) {
-    vintrel::engine::MatchOptions options{.first = args[0], .second = args[1]};
+    vintrel::engine::MatchOptions options;
+    options.first = args[0];
+    options.second = args[1];
     for (std::size_t i = 2; i + 1 < args.size() + 1; i += 2) {
         unsigned long long value = 0;
         if (i + 1 >= args.size() || !ParseNumber(args[i + 1], value)) return Usage();
@@ -60,5 +65,6 @@ int main(int argc, char* argv[]) {
     if (args.size() == 2 && args[0] == "perft" && ParseNumber(args[1], depth) && depth <= 12)
         return RunPerft(int(depth));
     if (args.size() >= 3 && args[0] == "match") return Match({args.begin() + 1, args.end()});
+    if (args.size() == 1 && args[0] == "bench") return vintrel::engine::PrintBench();
     return Usage();
 }
