@@ -13,7 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
+#include <vector>
 
 namespace vintrel {
 namespace {
@@ -189,6 +191,93 @@ TEST_F(Computer, PlayersMenuIsSharedRememberedAndSuspendsTheSwitch) {
     ComputerPlayer computer(game.views(), 1);
     EXPECT_TRUE(GameDriver::action(game.red(), "mnuComputerRed").isChecked());
     EXPECT_TRUE(GameDriver::action(game.red(), "mnuHard").isChecked());
+}
+
+// Every choice of players and level, made in the blue view built late,
+// shows in both views and comes back in a new run on the same settings.
+TEST_F(Computer, EveryChoiceOfPlayersAndLevelSurvivesARestartInBothViews) {
+    for (const char* players : {"mnuTwoPlayers", "mnuComputerBlue", "mnuComputerRed"}) {
+        for (const char* level : {"mnuEasy", "mnuMedium", "mnuHard"}) {
+            {
+                GameDriver game;
+                ComputerPlayer computer(game.views(), 1);
+                computer.setNodeCap(1000);
+                GameDriver::action(game.blue(), level).trigger();
+                GameDriver::action(game.blue(), players).trigger();
+                EXPECT_TRUE(GameDriver::action(game.red(), level).isChecked()) << level;
+                EXPECT_TRUE(GameDriver::action(game.red(), players).isChecked()) << players;
+            }
+            GameDriver game;
+            ComputerPlayer computer(game.views(), 1);
+            computer.setNodeCap(1000);
+            for (BoardWindow* window : {&game.red(), &game.blue()}) {
+                EXPECT_TRUE(GameDriver::action(*window, level).isChecked()) << players << " " << level;
+                EXPECT_TRUE(GameDriver::action(*window, players).isChecked()) << players << " " << level;
+            }
+        }
+    }
+}
+
+// However the switch was left, a computer game turns it off and "Two
+// Players" brings back what the players last chose, in the view shown.
+TEST_F(Computer, TwoPlayersRestoresTheSwitchAsLastLeftAfterEitherComputerGame) {
+    GameDriver game;
+    ComputerPlayer computer(game.views(), 1);
+    computer.setNodeCap(1000);
+    for (const char* players : {"mnuComputerBlue", "mnuComputerRed"}) {
+        for (bool switchOn : {false, true, false}) {
+            if (game.action("mnuSwitch").isChecked() != switchOn) game.trigger("mnuSwitch");
+            game.trigger(players);
+            EXPECT_FALSE(game.action("mnuSwitch").isChecked() || game.action("mnuSwitch").isEnabled());
+            game.trigger("mnuTwoPlayers");
+            for (BoardWindow* window : game.views().builtWindows()) {
+                EXPECT_EQ(GameDriver::action(*window, "mnuSwitch").isChecked(), switchOn) << players;
+                EXPECT_TRUE(GameDriver::action(*window, "mnuSwitch").isEnabled()) << players;
+            }
+        }
+    }
+}
+
+// Where the copy of a man held stands, each time it moves.
+class Track : public QObject {
+public:
+    explicit Track(QWidget& widget) : widget_(widget) { widget.installEventFilter(this); }
+    std::vector<QPointF> centres;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Move) centres.push_back(QRectF(widget_.geometry()).center());
+        return false;
+    }
+
+private:
+    QWidget& widget_;
+};
+
+double Distance(QPointF a, QPointF b) { return std::hypot(a.x() - b.x(), a.y() - b.y()); }
+
+TEST_F(Computer, AGlideCarriesTheManFromHisDiamondToTheTargetAndAHintBack) {
+    GameDriver game;
+    BoardWindow& red = game.red();
+    Track track(*red.findChild<QWidget*>(QStringLiteral("dragImage")));
+    const QPointF from = red.cellCentre(61), to = red.cellCentre(41);
+    for (bool andBack : {false, true}) {
+        Glide glide;
+        glide.setDuration(200);
+        bool done = false;
+        ASSERT_TRUE(red.lift(61));
+        track.centres.clear();
+        glide.start(red, 61, 41, andBack, [&done] { done = true; });
+        QTRY_VERIFY_WITH_TIMEOUT(done, 10'000);
+        red.putHeldBack();
+        const std::vector<QPointF>& path = track.centres;
+        ASSERT_GE(path.size(), 3u);
+        EXPECT_LT(Distance(path.front(), from), Distance(path.front(), to));
+        EXPECT_LT(Distance(path.back(), andBack ? from : to), 1.0);
+        // Never farther from the target than a step before, until there.
+        const std::size_t turn = andBack ? path.size() / 2 : path.size();
+        for (std::size_t i = 1; i < turn; ++i) EXPECT_LE(Distance(path[i], to), Distance(path[i - 1], to) + 1.0);
+    }
 }
 
 }  // namespace

@@ -6,13 +6,16 @@
 #include "pictures.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QImage>
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <QtEndian>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -411,6 +414,28 @@ TEST_F(PicturesInPlay, AFileReplacedDuringPlayShowsAtTheNextChangeOfTheCell) {
     game_->drag(61, 43);
     EXPECT_EQ(game_->cellsPaintedWrongly(game_->red(), {43}), testing::Complaints{});
     EXPECT_EQ(files_->decodeCount(), PictureCount + 1);
+}
+
+ino_t InodeOf(const QString& path) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
+TEST_F(PicturesInPlay, AFileRewrittenInPlaceShowsThoughItsSizeAndInodeStay) {
+    const QString path = pathOf(Picture::Vint1Red);
+    const QByteArray restyled = GoodPicture(Picture::Vint1RedCom);
+    ASSERT_EQ(restyled.size(), QFileInfo(path).size());
+    const QDateTime modified = QFileInfo(path).lastModified();
+    const ino_t inode = InodeOf(path);
+    WriteFile(path, restyled);
+    // A second later, which a save within the same clock tick might not show.
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(modified.addSecs(1), QFileDevice::FileModificationTime));
+    file.close();
+    ASSERT_EQ(InodeOf(path), inode);
+    game_->drag(61, 43);
+    EXPECT_EQ(game_->cellsPaintedWrongly(game_->red(), {43}), testing::Complaints{});
 }
 
 // Started from its own folder, the program looks there once, not twice.

@@ -1,7 +1,9 @@
 // vintrel-engine perft D
 // vintrel-engine match A B [--games N] [--seed S]
 // vintrel-engine analyse FILE [--level L]
+// vintrel-engine bench
 #include "analyse.h"
+#include "bench.h"
 #include "match.h"
 #include "move_generation.h"
 
@@ -36,12 +38,15 @@ int Usage() {
                  "usage: vintrel-engine perft D\n"
                  "       vintrel-engine match A B [--games N] [--seed S]\n"
                  "       vintrel-engine analyse FILE [--level L]\n"
+                 "       vintrel-engine bench\n"
                  "players: random, greedy, easy, medium, hard; levels: easy, medium, hard\n");
     return 2;
 }
 
 int Match(const std::vector<std::string>& args) {
-    vintrel::engine::MatchOptions options{.first = args[0], .second = args[1]};
+    vintrel::engine::MatchOptions options;
+    options.first = args[0];
+    options.second = args[1];
     for (std::size_t i = 2; i + 1 < args.size() + 1; i += 2) {
         unsigned long long value = 0;
         if (i + 1 >= args.size() || !ParseNumber(args[i + 1], value)) return Usage();
@@ -67,5 +72,6 @@ int main(int argc, char* argv[]) {
         const auto options = vintrel::engine::AnalyseOptionsFrom({args.begin() + 1, args.end()});
         return options ? vintrel::engine::RunAnalyse(*options) : Usage();
     }
+    if (args.size() == 1 && args[0] == "bench") return vintrel::engine::PrintBench();
     return Usage();
 }

@@ -16,11 +16,6 @@ namespace {
 constexpr int OpeningMovesEachSide = 2;
 constexpr int MovesBeforeDraw = 300;
 
-struct SideFigures {
-    std::vector<double> seconds;  // one for each move chosen
-    long depthSum = 0;
-};
-
 struct Seat {
     Player& player;
     SideFigures& figures;
@@ -76,36 +71,48 @@ void PrintFigures(const std::string& name, const SideFigures& figures) {
 
 }  // namespace
 
-int RunMatch(const MatchOptions& options) {
-    const auto first = PlayerNamed(options.first), second = PlayerNamed(options.second);
-    if (!first || !second) {
-        std::fprintf(stderr, "vintrel-engine: players are random, greedy, easy, medium or hard\n");
-        return 2;
+double MatchResult::score() const {
+    const int games = wins + losses + draws;
+    return games ? 100.0 * (wins + 0.5 * draws) / games : 0;
+}
+
+MatchResult PlayMatch(const MatchOptions& options) {
+    const auto first = PlayerNamed(options.first, options.nodeCap);
+    const auto second = PlayerNamed(options.second, options.nodeCap);
+    if (!first || !second) throw std::invalid_argument("players are random, greedy, easy, medium or hard");
+    MatchResult result;
+    const Seat a{*first, result.first}, b{*second, result.second};
+    for (int game = 0; game < options.games; ++game) {
+        const std::uint64_t pairSeed = zobrist::Mix(options.seed * 1'000'003 + std::uint64_t(game / 2));
+        const bool firstIsRed = game % 2 == 0;
+        bool drawn = false;
+        const Side winner = firstIsRed ? PlayedWinner(a, b, pairSeed, pairSeed + 1 + game, drawn)
+                                       : PlayedWinner(b, a, pairSeed, pairSeed + 1 + game, drawn);
+        const bool firstWon = (winner == Side::Red) == firstIsRed;
+        drawn ? ++result.draws : firstWon ? ++result.wins : ++result.losses;
+        if (options.onGame) options.onGame(game + 1, drawn ? "draw" : firstWon ? options.first : options.second);
     }
-    SideFigures firstFigures, secondFigures;
-    const Seat a{*first, firstFigures}, b{*second, secondFigures};
-    int wins = 0, losses = 0, draws = 0;
+    return result;
+}
+
+int RunMatch(const MatchOptions& options) {
+    MatchOptions told = options;
+    told.onGame = [](int game, const std::string& winner) { std::fprintf(stderr, "game %d: %s\n", game, winner.c_str()); };
+    MatchResult result;
     try {
-        for (int game = 0; game < options.games; ++game) {
-            const std::uint64_t pairSeed = zobrist::Mix(options.seed * 1'000'003 + std::uint64_t(game / 2));
-            const bool firstIsRed = game % 2 == 0;
-            bool drawn = false;
-            const Side winner = firstIsRed ? PlayedWinner(a, b, pairSeed, pairSeed + 1 + game, drawn)
-                                           : PlayedWinner(b, a, pairSeed, pairSeed + 1 + game, drawn);
-            const bool firstWon = (winner == Side::Red) == firstIsRed;
-            drawn ? ++draws : firstWon ? ++wins : ++losses;
-            std::fprintf(stderr, "game %d: %s\n", game + 1, drawn ? "draw" : firstWon ? options.first.c_str() : options.second.c_str());
-        }
+        result = PlayMatch(told);
+    } catch (const std::invalid_argument& error) {
+        std::fprintf(stderr, "vintrel-engine: %s\n", error.what());
+        return 2;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "vintrel-engine: %s\n", error.what());
         return 1;
     }
     const bool same = options.first == options.second;
-    PrintFigures(options.first + (same ? " (first)" : ""), firstFigures);
-    PrintFigures(options.second + (same ? " (second)" : ""), secondFigures);
-    const double score = options.games ? 100.0 * (wins + 0.5 * draws) / options.games : 0;
+    PrintFigures(options.first + (same ? " (first)" : ""), result.first);
+    PrintFigures(options.second + (same ? " (second)" : ""), result.second);
     std::printf("%s vs %s: %d wins, %d losses, %d draws, score %.1f%%\n", options.first.c_str(),
-                options.second.c_str(), wins, losses, draws, score);
+                options.second.c_str(), result.wins, result.losses, result.draws, result.score());
     return 0;
 }
 

@@ -5,6 +5,7 @@
 #include "reach.h"
 #include "zobrist.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace vintrel::engine {
@@ -55,14 +56,17 @@ public:
 
 class EnginePlayer : public Player {
 public:
-    explicit EnginePlayer(Strength strength) : strength_(strength) {}
+    EnginePlayer(Strength strength, std::uint64_t nodeCap) : strength_(strength), nodeCap_(nodeCap) {}
     Choice choose(const GameState& state, std::uint64_t seed) override {
-        const SearchResult result = ChooseMove(state, LevelOf(strength_, seed));
+        Level level = LevelOf(strength_, seed);
+        level.limits.maxNodes = std::min(level.limits.maxNodes, nodeCap_);
+        const SearchResult result = ChooseMove(state, level);
         return {result.move, result.depth};
     }
 
 private:
     Strength strength_;
+    std::uint64_t nodeCap_;
 };
 
 }  // namespace
@@ -72,10 +76,10 @@ Move AnyMove(const GameState& state, std::uint64_t& random) {
     return all.empty() ? Move{} : OneOf(all, random);
 }
 
-std::unique_ptr<Player> PlayerNamed(const std::string& name) {
+std::unique_ptr<Player> PlayerNamed(const std::string& name, std::uint64_t nodeCap) {
     if (name == "random") return std::make_unique<RandomPlayer>();
     if (name == "greedy") return std::make_unique<GreedyPlayer>();
-    if (const auto strength = StrengthNamed(name)) return std::make_unique<EnginePlayer>(*strength);
+    if (const auto strength = StrengthNamed(name)) return std::make_unique<EnginePlayer>(*strength, nodeCap);
     return nullptr;
 }
 

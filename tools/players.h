@@ -24,8 +24,8 @@ public:
 };
 
 // One of "random", "greedy", "easy", "medium", "hard"; nullptr for any
-// other name.
-std::unique_ptr<Player> PlayerNamed(const std::string& name);
+// other name. The engine's levels search at most `nodeCap` nodes a move.
+std::unique_ptr<Player> PlayerNamed(const std::string& name, std::uint64_t nodeCap = UINT64_MAX);
 
 // A move that stands, drawn evenly by `random`.
 Move AnyMove(const GameState& state, std::uint64_t& random);

@@ -24,6 +24,9 @@ class TranspositionTable {
 public:
     // 2^sizeLog2 entries of 16 bytes.
     explicit TranspositionTable(int sizeLog2);
+    // A table that keeps nothing: the search as it would run without one,
+    // which is what the table's results are measured against.
+    static TranspositionTable Forgetful();
 
     int sizeLog2() const { return std::countr_zero(entries_.size()); }
     void clear();
@@ -37,6 +40,7 @@ private:
 
     std::vector<TableEntry> entries_;
     std::uint64_t mask_;
+    bool forgetful_ = false;
 };
 
 }  // namespace vintrel::engine
