@@ -1,5 +1,7 @@
 #include "application.h"
 
+#include "board_window.h"
+
 #include <QApplication>
 
 namespace vintrel {
@@ -24,6 +26,17 @@ void ConfigureApplication() {
 }
 
 Program::Program(const PictureFiles& pictures, std::uint64_t seed)
-    : views_(pictures), computer_(views_, seed) {}
+    : views_(pictures), computer_(views_, seed) {
+    views_.forEachWindow(&views_, [](BoardWindow& window) { window.setWindowIcon(GameIcon()); });
+}
+
+QIcon GameIcon() {
+    // The desktop's icon theme first, so that the task bar shows the icon
+    // the desktop shows for the game everywhere else.
+    QIcon builtIn;
+    for (int size : {48, 256})
+        builtIn.addFile(QStringLiteral(":/icons/%1x%1/apps/vintrel.png").arg(size), QSize(size, size));
+    return QIcon::fromTheme(QStringLiteral("vintrel"), builtIn);
+}
 
 }  // namespace vintrel

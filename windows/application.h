@@ -7,6 +7,8 @@
 #include "screen_reader.h"
 #include "view_pair.h"
 
+#include <QIcon>
+
 #include <cstdint>
 
 namespace vintrel {
@@ -15,6 +17,8 @@ namespace vintrel {
 void PrepareApplication();
 // Right after it: names, style, and the limits the board relies on.
 void ConfigureApplication();
+// The game's icon, as the task bar shows it for each window.
+QIcon GameIcon();
 
 // The game as a player meets it: the two views, with the keys, the screen
 // reader and the computer attached.
