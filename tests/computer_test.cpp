@@ -1,6 +1,7 @@
 // One player against the computer: a whole game through the drop path, the
 // take back of a reply with the move it answered, searches cancelled with
-// no late move, hints, and the Players menu shared by both views.
+// no late move, hints, and the Players menu shared by both views. The
+// computer against itself, watched.
 #include "computer_player.h"
 #include "game_driver.h"
 
@@ -189,6 +190,59 @@ TEST_F(Computer, PlayersMenuIsSharedRememberedAndSuspendsTheSwitch) {
     ComputerPlayer computer(game.views(), 1);
     EXPECT_TRUE(GameDriver::action(game.red(), "mnuComputerRed").isChecked());
     EXPECT_TRUE(GameDriver::action(game.red(), "mnuHard").isChecked());
+}
+
+Cell AManOf(const Position& position, Side side) {
+    for (Cell i = 0; i < CellCount; ++i)
+        if (position[i] == ManOf(side)) return i;
+    return NoCell;
+}
+
+// The computer playing both sides, at a tiny budget, with no glide.
+TEST_F(Computer, PlaysBothSidesToTheEndInTheViewOnScreenAndAgainAfterReset) {
+    GameDriver game;
+    ComputerPlayer computer(game.views(), 11);
+    computer.setGlideDuration(0);
+    computer.setNodeCap(2000);
+    computer.setMovePause(600'000);
+    game.trigger("mnuBlue");
+    BoardWindow& blue = game.blue();
+    QSignalSpy played(&computer, &ComputerPlayer::played);
+    game.trigger("mnuComputerBoth");
+    QAction& redSwitch = GameDriver::action(game.red(), "mnuSwitch");
+    EXPECT_FALSE(redSwitch.isChecked() || redSwitch.isEnabled());
+    // The answer is in, but held until the pause between moves is over.
+    QTRY_VERIFY(!computer.hasThreads());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(GameDriver::action(blue, "mnuHint").isEnabled());
+    EXPECT_EQ(played.count(), 0);
+    EXPECT_TRUE(computer.isBusy());
+    computer.setMovePause(0);
+    ASSERT_TRUE(played.wait(20'000));
+
+    game.click(AManOf(blue.position(), game.views().sharedTurnRecord()));
+    EXPECT_EQ(game.message(), "NOT YOUR TURN");
+    EXPECT_FALSE(blue.isDragging());
+    QTRY_VERIFY_WITH_TIMEOUT(IsOver(blue), 120'000);
+    EXPECT_EQ(&game.shown(), &blue);
+    EXPECT_EQ(game.message(), "");
+    EXPECT_TRUE(GameDriver::isShown(GameDriver::label(blue, "lblOVER")));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(computer.isBusy()) << "the computer goes on after the end";
+
+    played.clear();
+    game.clickButton("cmdReset");
+    ASSERT_TRUE(played.wait(20'000)) << "the computer does not play the new game";
+    {
+        GameDriver later;
+        PlayersMenu remembered(later.views());
+        EXPECT_TRUE(remembered.computerPlays(Side::Red) && remembered.computerPlays(Side::Blue));
+    }
+    game.trigger("mnuTwoPlayers");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(redSwitch.isChecked() && redSwitch.isEnabled());
+    EXPECT_FALSE(computer.isBusy());
+    EXPECT_TRUE(game.action("mnuHint").isEnabled());
 }
 
 }  // namespace
