@@ -220,12 +220,12 @@ TEST_F(Computer, PlaysBothSidesToTheEndInTheViewOnScreenAndAgainAfterReset) {
     computer.setMovePause(0);
     for (int move = 0; move < 2; ++move) {
         ASSERT_TRUE(played.wait(20'000));
+        ASSERT_EQ(&game.shown(), &blue) << "the view on screen did not stay";
         game.click(AManOf(blue.position(), game.views().sharedTurnRecord()));
         EXPECT_EQ(game.message(), "NOT YOUR TURN");
         EXPECT_FALSE(blue.isDragging());
     }
     QTRY_VERIFY_WITH_TIMEOUT(IsOver(blue), 120'000);
-    EXPECT_EQ(&game.shown(), &blue);
     EXPECT_EQ(game.message(), "");
     EXPECT_TRUE(GameDriver::isShown(GameDriver::label(blue, "lblOVER")));
     QCoreApplication::processEvents();
