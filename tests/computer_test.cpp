@@ -234,6 +234,10 @@ TEST_F(Computer, PlaysBothSidesToTheEndInTheViewOnScreenAndAgainAfterReset) {
     played.clear();
     game.clickButton("cmdReset");
     ASSERT_TRUE(played.wait(20'000)) << "the computer does not play the new game";
+    // Two Players drops an answer held for its pause.
+    computer.setMovePause(600'000);
+    QCoreApplication::processEvents();
+    QTRY_VERIFY(!computer.hasThreads());
     {
         GameDriver later;
         PlayersMenu remembered(later.views());
