@@ -1,6 +1,7 @@
 // One player against the computer: a whole game through the drop path, the
 // take back of a reply with the move it answered, searches cancelled with
-// no late move, hints, and the Players menu shared by both views.
+// no late move, hints, and the Players menu shared by both views. The
+// computer against itself, watched.
 #include "computer_player.h"
 #include "game_driver.h"
 
@@ -278,6 +279,64 @@ TEST_F(Computer, AGlideCarriesTheManFromHisDiamondToTheTargetAndAHintBack) {
         const std::size_t turn = andBack ? path.size() / 2 : path.size();
         for (std::size_t i = 1; i < turn; ++i) EXPECT_LE(Distance(path[i], to), Distance(path[i - 1], to) + 1.0);
     }
+}
+
+Cell AManOf(const Position& position, Side side) {
+    for (Cell i = 0; i < CellCount; ++i)
+        if (position[i] == ManOf(side)) return i;
+    return NoCell;
+}
+
+// The computer playing both sides, at a tiny budget, with no glide.
+TEST_F(Computer, PlaysBothSidesToTheEndInTheViewOnScreenAndAgainAfterReset) {
+    GameDriver game;
+    ComputerPlayer computer(game.views(), 11);
+    computer.setGlideDuration(0);
+    computer.setNodeCap(2000);
+    computer.setMovePause(600'000);
+    game.trigger("mnuBlue");
+    BoardWindow& blue = game.blue();
+    QSignalSpy played(&computer, &ComputerPlayer::played);
+    game.trigger("mnuComputerBoth");
+    QAction& redSwitch = GameDriver::action(game.red(), "mnuSwitch");
+    EXPECT_FALSE(redSwitch.isChecked() || redSwitch.isEnabled());
+    // The answer is in, but held until the pause between moves is over.
+    QCoreApplication::processEvents();
+    QTRY_VERIFY(!computer.hasThreads());
+    EXPECT_FALSE(GameDriver::action(blue, "mnuHint").isEnabled());
+    EXPECT_EQ(played.count(), 0);
+    EXPECT_TRUE(computer.isBusy());
+    computer.setMovePause(0);
+    for (int move = 0; move < 2; ++move) {
+        ASSERT_TRUE(played.wait(20'000));
+        ASSERT_EQ(&game.shown(), &blue) << "the view on screen did not stay";
+        game.click(AManOf(blue.position(), game.views().sharedTurnRecord()));
+        EXPECT_EQ(game.message(), "NOT YOUR TURN");
+        EXPECT_FALSE(blue.isDragging());
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(IsOver(blue), 120'000);
+    EXPECT_EQ(game.message(), "");
+    EXPECT_TRUE(GameDriver::isShown(GameDriver::label(blue, "lblOVER")));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(computer.isBusy()) << "the computer goes on after the end";
+
+    played.clear();
+    game.clickButton("cmdReset");
+    ASSERT_TRUE(played.wait(20'000)) << "the computer does not play the new game";
+    // Two Players drops an answer held for its pause.
+    computer.setMovePause(600'000);
+    QCoreApplication::processEvents();
+    QTRY_VERIFY(!computer.hasThreads());
+    {
+        GameDriver later;
+        PlayersMenu remembered(later.views());
+        EXPECT_TRUE(remembered.computerPlays(Side::Red) && remembered.computerPlays(Side::Blue));
+    }
+    game.trigger("mnuTwoPlayers");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(redSwitch.isChecked() && redSwitch.isEnabled());
+    EXPECT_FALSE(computer.isBusy());
+    EXPECT_TRUE(game.action("mnuHint").isEnabled());
 }
 
 }  // namespace

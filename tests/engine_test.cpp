@@ -1,6 +1,7 @@
 // The engine against the rules: its fast state makes the same decisions as
 // the drop of a man, its perft counts are those the rules give, it finds
-// every win within two moves, it stops when asked, and its games end.
+// every win within two moves, it stops when asked or out of time, and its
+// games end.
 #include "levels.h"
 #include "move_generation.h"
 
@@ -207,6 +208,20 @@ TEST(Search, StopsWhenAskedWithAMoveThatStands) {
     cancel = true;
     worker.join();
     EXPECT_TRUE(TargetsOf(start, fromThread.move.from).has(fromThread.move.to));
+}
+
+TEST(Search, EndsAtItsTimeLimitWithAMoveThatStandsAndNeverWithoutOne) {
+    const GameState start = GameState::Start();
+    Level endless = LevelOf(Strength::Hard, 1);
+    endless.limits.maxNodes = UINT64_MAX;
+    endless.limits.maxTime = std::chrono::milliseconds(1);
+    // Without its time limit this search would run for hours.
+    const SearchResult timed = ChooseMove(start, endless);
+    EXPECT_TRUE(TargetsOf(start, timed.move.from).has(timed.move.to));
+
+    // With no time limit the nodes alone decide.
+    const Level counted = LevelOf(Strength::Medium, 1);
+    EXPECT_GE(ChooseMove(start, counted).nodes, counted.limits.maxNodes);
 }
 
 TEST(Search, AGameBetweenTwoLevelsEndsAndReplaysTheSame) {

@@ -216,7 +216,7 @@ TEST_F(Games, AgainstTheComputerTheMoveListGoesBackToThePlayersTurn) {
     ComputerPlayer computer(game.views(), 7);
     computer.setGlideDuration(0);
     computer.setNodeCap(2000);
-    GameKeeper keeper(game.views(), [&] { return computer.side(); }, [](Side) { return std::string("Player"); });
+    GameKeeper keeper(game.views(), [&] { return computer.soleSide(); }, [](Side) { return std::string("Player"); });
     game.trigger("mnuComputerBlue");
     QSignalSpy played(&computer, &ComputerPlayer::played);
     for (int i = 0; i < 2; ++i) {

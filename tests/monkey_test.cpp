@@ -54,7 +54,7 @@ enum class Kind : std::uint8_t {
 
 enum class Item : std::uint8_t {
     Reset, TakeBack, OtherView, Switch, NoHelp, About, Rules,
-    TwoPlayers, ComputerBlue, ComputerRed, Easy, Medium, Hard, Hint,
+    TwoPlayers, ComputerBlue, ComputerRed, ComputerBoth, Easy, Medium, Hard, Hint,
 };
 enum class ButtonId : std::uint8_t { ShowCom, Reset, HideRules, OkAbout };
 
@@ -81,6 +81,7 @@ const char* NameOf(Item item, const BoardWindow* shown) {
         case Item::TwoPlayers: return "mnuTwoPlayers";
         case Item::ComputerBlue: return "mnuComputerBlue";
         case Item::ComputerRed: return "mnuComputerRed";
+        case Item::ComputerBoth: return "mnuComputerBoth";
         case Item::Easy: return "mnuEasy";
         case Item::Medium: return "mnuMedium";
         case Item::Hard: return "mnuHard";
@@ -357,12 +358,12 @@ private:
     Verdict click(ButtonId button);
     Verdict judgeTakeBack(BoardWindow& window);
     Verdict judgeReset(bool inBlueView);
-    Verdict judgePlayers();
+    Verdict judgePlayers(const BoardWindow& shownBefore);
     Verdict interrupt(const Action& action);
     // Lets the computer think and move until it waits on the player.
     Verdict settle();
     Verdict judgeComputerMove(const Snapshot& held);
-    bool isComputers(Side side) const { return computer_.side() == side; }
+    bool isComputers(Side side) const { return computer_.plays(side); }
 
     GameDriver game_;
     ComputerPlayer computer_{game_.views(), 1};
@@ -383,6 +384,7 @@ constexpr std::uint64_t ComputerNodes = 1500;
 
 Monkey::Monkey() {
     computer_.setGlideDuration(0);
+    computer_.setMovePause(0);
     computer_.setNodeCap(ComputerNodes);
     for (BoardWindow* window : {&game_.red(), &game_.blue()})
         QObject::connect(window, &BoardWindow::moveStood, [this, window](Side, Cell from, Cell to, bool) {
@@ -415,6 +417,10 @@ Verdict Monkey::settle() {
         BoardWindow* shown = game_.views().shown();
         const bool over = !shown || !shown->cell(0).isEnabled();
         if (!computer_.isBusy()) {
+            // Playing both sides, the computer takes in the game its own
+            // move left it at the next pass of the events.
+            QCoreApplication::sendPostedEvents();
+            if (computer_.isBusy()) continue;
             return FaultIf(!over && isComputers(before.turnRecord), "computer",
                            "the computer is to move and neither thinks nor moves");
         }
@@ -618,7 +624,8 @@ Verdict Monkey::choose(Item item, bool& chosen) {
         }
         case Item::TwoPlayers:
         case Item::ComputerBlue:
-        case Item::ComputerRed: return judgePlayers();
+        case Item::ComputerRed:
+        case Item::ComputerBoth: return judgePlayers(window);
         case Item::Hint: ++tally_.hints; return {};
         default: return {};
     }
@@ -651,10 +658,10 @@ Verdict Monkey::judgeTakeBack(BoardWindow& window) {
                    "a second take back is offered");
 }
 
-Verdict Monkey::judgePlayers() {
+Verdict Monkey::judgePlayers(const BoardWindow& shownBefore) {
     BoardWindow& shown = game_.shown();
     const bool over = !shown.cell(0).isEnabled();
-    if (!computer_.side())
+    if (!computer_.playsAny())
         return FaultIf(GameDriver::action(shown, "mnuSwitch").isEnabled() == over, "players",
                        "Switch Automatically is not back after Two Players");
     for (BoardWindow* window : {&game_.red(), &game_.blue()}) {
@@ -662,6 +669,8 @@ Verdict Monkey::judgePlayers() {
         if (item.isChecked() || item.isEnabled())
             return Fault{"players", "Switch Automatically is on against the computer"};
     }
+    if (computer_.playsBoth())
+        return FaultIf(&shown != &shownBefore, "players", "the view on screen changed for the computer alone");
     const bool playersView = shown.view().turnedHalfRound == isComputers(Side::Red);
     return FaultIf(!over && !playersView, "players", "the player's own view is not shown");
 }
@@ -670,7 +679,7 @@ Verdict Monkey::judgeReset(bool inBlueView) {
     ++tally_.resets;
     lastMove_ = earlierMove_ = LastMove{};
     // Against the computer the switch stays off.
-    const bool switchOn = !computer_.side();
+    const bool switchOn = !computer_.playsAny();
     BoardWindow& red = game_.red();
     BoardWindow& blue = game_.blue();
     if (game_.views().shown() != &red) return Fault{"reset", "the new game is not in the red view"};
@@ -725,10 +734,10 @@ Item ActionSource::anyItem() {
     static constexpr std::pair<Item, int> Weights[] = {
         {Item::TakeBack, 24},  {Item::OtherView, 22},   {Item::Switch, 18},     {Item::Rules, 12},
         {Item::About, 10},     {Item::NoHelp, 6},       {Item::Reset, 1},       {Item::TwoPlayers, 4},
-        {Item::ComputerBlue, 2}, {Item::ComputerRed, 2}, {Item::Easy, 2},       {Item::Medium, 2},
-        {Item::Hard, 1},       {Item::Hint, 4},
+        {Item::ComputerBlue, 2}, {Item::ComputerRed, 2}, {Item::ComputerBoth, 2}, {Item::Easy, 2},
+        {Item::Medium, 2},     {Item::Hard, 1},         {Item::Hint, 4},
     };
-    int roll = below(110);
+    int roll = below(112);
     for (const auto& [item, weight] : Weights) {
         if (roll < weight) return item;
         roll -= weight;
@@ -795,6 +804,10 @@ Action ActionSource::anyButton(BoardWindow& shown) {
 }
 
 Action ActionSource::newGame(BoardWindow& shown) {
+    // A game the computer plays alone runs to its end at once: the monkey
+    // mostly takes a hand again, so that such games do not fill the run.
+    if (GameDriver::action(shown, "mnuComputerBoth").isChecked() && percent(75))
+        return {.kind = Kind::Item, .item = percent(50) ? Item::TwoPlayers : Item::ComputerBlue};
     if (GameDriver::isShown(GameDriver::button(shown, "cmdReset")) && percent(60))
         return {.kind = Kind::Button, .button = ButtonId::Reset};
     return {.kind = Kind::Item, .item = Item::Reset};

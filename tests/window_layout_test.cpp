@@ -1,5 +1,6 @@
 // The board window as it opens: the starting position, the drawing of both
-// views, and what is shown and hidden before anyone has moved.
+// views, their icon, and what is shown and hidden before anyone has moved.
+#include "application.h"
 #include "game_driver.h"
 #include "layout.h"
 
@@ -95,6 +96,15 @@ TEST(Layout, FixedClientAreaBelowTheMenuBar) {
     }
     EXPECT_EQ(game.red().windowTitle(), "VINTREL RED VIEW");
     EXPECT_EQ(game.blue().windowTitle(), "VINTREL BLUE VIEW");
+}
+
+// What a task bar shows for each window: the desktop's icon for the game,
+// or the one built into the program.
+TEST(Layout, EachViewCarriesTheGamesIcon) {
+    Program program(testing::SourcePictures(), 1);
+    program.start();
+    for (BoardWindow* window : {&program.views().red(), &program.views().blue()})
+        EXPECT_FALSE(window->windowIcon().pixmap(48).isNull()) << window->view().formName;
 }
 
 TEST(Layout, PanelsAndButtonsAreHiddenUntilAsked) {

@@ -342,6 +342,10 @@ Ziehe einen Stein mit der Maus; setze ihn auf einen Stein des Gegners, um ihn zu
         <source>H&amp;int</source>
         <translation>&amp;Tipp</translation>
     </message>
+    <message>
+        <source>Computer Plays B&amp;oth</source>
+        <translation>Computer spielt b&amp;eide</translation>
+    </message>
 </context>
 <context>
     <name>vintrel::Replay</name>

@@ -342,6 +342,10 @@ Faites glisser un pion avec la souris&#xa0;; posez-le sur un pion adverse pour l
         <source>H&amp;int</source>
         <translation>&amp;Indice</translation>
     </message>
+    <message>
+        <source>Computer Plays B&amp;oth</source>
+        <translation>L&apos;ordinateur joue &amp;seul</translation>
+    </message>
 </context>
 <context>
     <name>vintrel::Replay</name>

@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "language.h"
+#include "board_window.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -36,14 +37,25 @@ void ConfigureApplication() {
 Program::Program(const PictureFiles& pictures, std::uint64_t seed)
     : views_(pictures),
       computer_(views_, seed),
-      games_(views_, [this] { return computer_.side(); }, [this](Side side) { return playerName(side); }) {}
+      games_(views_, [this] { return computer_.soleSide(); }, [this](Side side) { return playerName(side); }) {
+    views_.forEachWindow(&views_, [](BoardWindow& window) { window.setWindowIcon(GameIcon()); });
+}
 
 // As a game's record names them: "Player", "Computer (Hard)".
 std::string Program::playerName(Side side) {
-    if (computer_.side() != side) return "Player";
+    if (!computer_.plays(side)) return "Player";
     QString level = QString::fromLatin1(engine::NameOf(computer_.menu().strength()));
     level[0] = level[0].toUpper();
     return QStringLiteral("Computer (%1)").arg(level).toStdString();
+}
+
+QIcon GameIcon() {
+    // The desktop's icon theme first, so that the task bar shows the icon
+    // the desktop shows for the game everywhere else.
+    QIcon builtIn;
+    for (int size : {48, 256})
+        builtIn.addFile(QStringLiteral(":/icons/%1x%1/apps/vintrel.png").arg(size), QSize(size, size));
+    return QIcon::fromTheme(QStringLiteral("vintrel"), builtIn);
 }
 
 }  // namespace vintrel

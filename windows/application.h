@@ -8,6 +8,8 @@
 #include "screen_reader.h"
 #include "view_pair.h"
 
+#include <QIcon>
+
 #include <cstdint>
 
 namespace vintrel {
@@ -18,6 +20,8 @@ void PrepareApplication();
 void ConfigureCommandLine();
 // Right after it: names, style, and the limits the board relies on.
 void ConfigureApplication();
+// The game's icon, as the task bar shows it for each window.
+QIcon GameIcon();
 
 // The game as a player meets it: the two views, with the keys, the screen
 // reader, the computer and the record of the game attached.

@@ -85,6 +85,7 @@ Search::Search(TranspositionTable& table, const std::atomic<bool>* cancel, const
 SearchResult Search::run(const GameState& root, const SearchLimits& limits) {
     limits_ = limits;
     nodes_ = 0;
+    deadline_ = std::chrono::steady_clock::now() + limits.maxTime;
     stopped_ = false;
     std::fill(std::begin(killers_), std::end(killers_), Killers{});
     std::fill(&history_[0][0][0], &history_[0][0][0] + sizeof history_ / sizeof(int), 0);
@@ -207,10 +208,16 @@ int Search::quiesce(const GameState& state, int alpha, int beta, int ply) {
 bool Search::visit() {
     if (stopped_) return false;
     ++nodes_;
-    // Counting, not timing, keeps a search with a node budget repeatable.
-    if ((nodes_ & 1023) == 0)
-        stopped_ = nodes_ >= limits_.maxNodes || (cancel_ && cancel_->load(std::memory_order_relaxed));
+    if ((nodes_ & 1023) == 0) stopped_ = outOfBudget();
     return !stopped_;
+}
+
+// Counting, not timing, keeps a search with a node budget repeatable; the
+// clock is read only when a time limit is asked for.
+bool Search::outOfBudget() const {
+    if (nodes_ >= limits_.maxNodes) return true;
+    if (cancel_ && cancel_->load(std::memory_order_relaxed)) return true;
+    return limits_.maxTime.count() > 0 && std::chrono::steady_clock::now() >= deadline_;
 }
 
 int Search::noiseOf(Move move) const {

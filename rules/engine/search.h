@@ -8,6 +8,7 @@
 #include "transposition_table.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 
 namespace vintrel::engine {
@@ -29,6 +30,9 @@ struct SearchLimits {
     // to this much of seeded noise on top, so that a weak level varies.
     int rootNoise = 0;
     std::uint64_t seed = 0;
+    // Above zero: the search also ends once this much time has passed, with
+    // the best move found so far. A search that must repeat leaves it at zero.
+    std::chrono::milliseconds maxTime{0};
 };
 
 struct SearchResult {
@@ -58,6 +62,7 @@ private:
     int searchChild(const GameState& child, int depth, int alpha, int beta, int ply, bool first);
     int quiesce(const GameState& state, int alpha, int beta, int ply);
     bool visit();
+    bool outOfBudget() const;
     int noiseOf(Move move) const;
     // The moves that stand, to be tried in order of promise.
     class MovePicker picker(const GameState& state, Move tableMove, int ply, bool capturesOnly = false) const;
@@ -69,6 +74,7 @@ private:
     EvaluationWeights weights_;
     SearchLimits limits_;
     std::uint64_t nodes_ = 0;
+    std::chrono::steady_clock::time_point deadline_;
     bool stopped_ = false;
     Killers killers_[MaxPly + 1] = {};
     int history_[2][CellCount][CellCount] = {};

@@ -341,7 +341,7 @@ bool BoardWindow::pickUp(Cell from) {
 }
 
 bool BoardWindow::mayPickUp(Side side) const {
-    return side == pair_.sharedTurnRecord() && side != pressesBarredFor_;
+    return side == pair_.sharedTurnRecord() && !pressesBarred_[std::size_t(side)];
 }
 
 void BoardWindow::pressCell(Cell index, Qt::MouseButton button) {

@@ -63,8 +63,8 @@ public:
     void putHeldBack();
     Cell heldFrom() const { return isDragging() ? state_.DragFromCell : NoCell; }
     QPointF cellCentre(Cell index) const;
-    // While set, no press picks up a man of that side: "NOT YOUR TURN".
-    void barPressesFor(std::optional<Side> side) { pressesBarredFor_ = side; }
+    // While barred, no press picks up a man of that side: "NOT YOUR TURN".
+    void barPressesFor(Side side, bool barred) { pressesBarred_[std::size_t(side)] = barred; }
     // Lifts the man of the side to move on `from` without a press: nothing
     // else changes. He goes where dropHeldOn() lets him go, or back.
     bool lift(Cell from);
@@ -176,7 +176,7 @@ private:
     bool loaded_ = false;
     // The button that holds a man, Qt::NoButton for a hand without one.
     std::optional<Qt::MouseButton> dragButton_;
-    std::optional<Side> pressesBarredFor_;
+    std::array<bool, 2> pressesBarred_{};
 
     QWidget* board_ = nullptr;
     std::array<CellBox*, CellCount> cells_{};

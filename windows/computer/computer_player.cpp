@@ -6,6 +6,9 @@
 
 #include <QAction>
 
+#include <algorithm>
+#include <chrono>
+
 namespace vintrel {
 namespace {
 
@@ -17,9 +20,31 @@ bool IsNewGame(const engine::GameState& game) {
     return game.toMove() == Side::Red && game.position() == StartingPosition();
 }
 
+// A level's budget is counted in nodes, so that a position gets the same
+// move on any machine; on a slow or busy one the clock ends the search
+// before the player has waited too long. Easy is always quick.
+std::chrono::milliseconds ThinkingTimeOf(engine::Strength strength) {
+    using namespace std::chrono_literals;
+    switch (strength) {
+        case engine::Strength::Easy: return 0ms;
+        case engine::Strength::Medium: return 600ms;
+        case engine::Strength::Hard: return 2500ms;
+    }
+    return 0ms;
+}
+
+constexpr int PauseBetweenMoves = 1000;  // milliseconds, when the computer plays both sides
+// Playing both sides, a search that finds moves of the same worth picks
+// among them by its seed: one that always picked the same could shuffle
+// two men to and fro for ever, as the game has no draw.
+constexpr int TieBreakWhenAlone = 3;  // hundredths of a man
+
 }  // namespace
 
 ComputerPlayer::ComputerPlayer(ViewPair& views, std::uint64_t seed) : views_(views), menu_(views), seed_(seed) {
+    pause_.setSingleShot(true);
+    pause_.setInterval(PauseBetweenMoves);
+    connect(&pause_, &QTimer::timeout, this, &ComputerPlayer::pauseOver);
     views.forEachWindow(this, [this](BoardWindow& window) { connectWindow(window); });
     connect(&menu_, &PlayersMenu::playersChanged, this, &ComputerPlayer::playersChanged);
     connect(&menu_, &PlayersMenu::strengthChanged, this, &ComputerPlayer::gameChanged);
@@ -32,7 +57,7 @@ ComputerPlayer::ComputerPlayer(ViewPair& views, std::uint64_t seed) : views_(vie
 
 void ComputerPlayer::connectWindow(BoardWindow& window) {
     // A view built late takes on what the players chose.
-    window.barPressesFor(side());
+    for (Side side : {Side::Red, Side::Blue}) window.barPressesFor(side, plays(side));
     if (switchBefore_) suspendSwitch();
     connect(&window, &BoardWindow::gameChanged, this, &ComputerPlayer::gameChanged);
     // Runs after the window's own take back.
@@ -40,8 +65,9 @@ void ComputerPlayer::connectWindow(BoardWindow& window) {
 }
 
 void ComputerPlayer::playersChanged() {
-    for (BoardWindow* window : views_.builtWindows()) window->barPressesFor(side());
-    if (side()) {
+    for (BoardWindow* window : views_.builtWindows())
+        for (Side side : {Side::Red, Side::Blue}) window->barPressesFor(side, plays(side));
+    if (playsAny()) {
         suspendSwitch();
         openInPlayersView();
     } else {
@@ -53,7 +79,7 @@ void ComputerPlayer::playersChanged() {
 // Whatever search or glide is under way was for a game that has changed.
 void ComputerPlayer::gameChanged() {
     stopWork();
-    if (side()) suspendSwitch();
+    if (playsAny()) suspendSwitch();
     if (reconsidering_) return;
     // After the change has run its course, not inside it.
     reconsidering_ = true;
@@ -63,7 +89,7 @@ void ComputerPlayer::gameChanged() {
 void ComputerPlayer::reconsider() {
     reconsidering_ = false;
     updateHint();
-    if (!shown() || !side() || isBusy()) return;
+    if (!shown() || !playsAny() || isBusy()) return;
     const engine::GameState now = game();
     if (now.isOver()) return;
     if (IsNewGame(now)) openInPlayersView();
@@ -80,13 +106,27 @@ void ComputerPlayer::think(Purpose purpose, engine::Strength strength) {
     purpose_ = purpose;
     engine::Level level = engine::LevelOf(strength, seed_ + ++searches_);
     level.limits.maxNodes = std::min(level.limits.maxNodes, nodeCap_);
+    level.limits.maxTime = ThinkingTimeOf(strength);
+    if (playsBoth()) level.limits.rootNoise = std::max(level.limits.rootNoise, TieBreakWhenAlone);
     thinker_.think(game(), level);
+    if (purpose == Purpose::Move && playsBoth()) pause_.start();
     showBusy(true);
     updateHint();
 }
 
 void ComputerPlayer::answered(engine::Move move) {
     showBusy(false);
+    if (pause_.isActive())
+        heldMove_ = move;
+    else
+        play(move);
+}
+
+void ComputerPlayer::pauseOver() {
+    if (heldMove_) play(*std::exchange(heldMove_, std::nullopt));
+}
+
+void ComputerPlayer::play(engine::Move move) {
     if (BoardWindow* window = shown(); window && !move.isNone()) glide(*window, move, purpose_);
     updateHint();
 }
@@ -109,6 +149,8 @@ void ComputerPlayer::glide(BoardWindow& window, engine::Move move, Purpose purpo
 
 void ComputerPlayer::stopWork() {
     thinker_.cancel();
+    pause_.stop();
+    heldMove_.reset();
     if (BoardWindow* window = glide_.window()) {
         glide_.stop();
         window->putHeldBack();
@@ -117,9 +159,10 @@ void ComputerPlayer::stopWork() {
 }
 
 // The computer's reply goes back with the move it answered, so that the
-// player is to move again.
+// player is to move again. Playing both sides, it takes back its last two
+// moves alike, and plays on from there.
 void ComputerPlayer::tookBack(BoardWindow& window) {
-    if (side() && views_.sharedTurnRecord() == *side()) window.takeBackEarlierMove();
+    if (plays(views_.sharedTurnRecord())) window.takeBackEarlierMove();
 }
 
 void ComputerPlayer::suspendSwitch() {
@@ -141,12 +184,13 @@ void ComputerPlayer::restoreSwitch() {
 }
 
 // The player sees his own corner at the bottom: the red view against a
-// computer playing blue, the blue view against one playing red.
+// computer playing blue, the blue view against one playing red. A game the
+// computer plays alone is watched in whichever view is on screen.
 void ComputerPlayer::openInPlayersView() {
     BoardWindow* window = shown();
-    if (!window || !side()) return;
+    if (!window || !playsAny() || playsBoth()) return;
     const bool redViewShown = !window->view().turnedHalfRound;
-    if (redViewShown == (*side() == Side::Blue)) return;
+    if (redViewShown == plays(Side::Blue)) return;
     QAction& otherView = Item(*window, window->view().otherViewItem.name);
     if (otherView.isEnabled()) otherView.trigger();
 }
@@ -173,8 +217,6 @@ engine::GameState ComputerPlayer::game() const {
     return engine::GameState::From(position, toMove, ObligationOf(window.state().com, position, toMove));
 }
 
-bool ComputerPlayer::isComputersTurn(const engine::GameState& game) const {
-    return side() && game.toMove() == *side();
-}
+bool ComputerPlayer::isComputersTurn(const engine::GameState& game) const { return plays(game.toMove()); }
 
 }  // namespace vintrel

@@ -1,7 +1,8 @@
 // The computer as a player: when its side is to move it thinks on a worker
 // thread, then plays through the paths a player's hand takes, the man
 // gliding to his diamond first. It also gives hints, and takes its reply
-// back together with the move it answered.
+// back together with the move it answered. Playing both sides, it leaves a
+// pause between its moves, so that the game can be watched.
 #pragma once
 
 #include "board.h"
@@ -11,6 +12,7 @@
 #include "thinker.h"
 
 #include <QObject>
+#include <QTimer>
 
 #include <cstdint>
 #include <optional>
@@ -28,14 +30,26 @@ public:
     ComputerPlayer(ViewPair& views, std::uint64_t seed);
 
     PlayersMenu& menu() { return menu_; }
-    std::optional<Side> side() const { return menu_.computerSide(); }
-    // A search or a glide is under way.
-    bool isBusy() const { return thinker_.isThinking() || glide_.isRunning(); }
+    bool plays(Side side) const { return menu_.computerPlays(side); }
+    bool playsAny() const { return menu_.computerPlaysAny(); }
+    bool playsBoth() const { return plays(Side::Red) && plays(Side::Blue); }
+    // The side it plays against a player: none for two players, nor for a
+    // game it plays alone, where every view is a watcher's.
+    std::optional<Side> soleSide() const {
+        if (plays(Side::Red) == plays(Side::Blue)) return std::nullopt;
+        return plays(Side::Red) ? Side::Red : Side::Blue;
+    }
+    // A search, a glide or the pause before a move is under way.
+    bool isBusy() const {
+        return thinker_.isThinking() || glide_.isRunning() || pause_.isActive() || heldMove_.has_value();
+    }
     // Some search, cancelled or not, still has a thread of its own.
     bool hasThreads() const { return thinker_.hasThreads(); }
 
-    // For tests and benchmarks: a faster glide, a smaller search.
+    // For tests and benchmarks: a faster glide, a shorter pause between the
+    // moves of a game the computer plays alone, a smaller search.
     void setGlideDuration(int milliseconds) { glide_.setDuration(milliseconds); }
+    void setMovePause(int milliseconds) { pause_.setInterval(milliseconds); }
     void setNodeCap(std::uint64_t nodes) { nodeCap_ = nodes; }
 
 signals:
@@ -54,6 +68,8 @@ private:
     void askForHint();
     void think(Purpose purpose, engine::Strength strength);
     void answered(engine::Move move);
+    void play(engine::Move move);
+    void pauseOver();
     void glide(BoardWindow& window, engine::Move move, Purpose purpose);
     void stopWork();
     void tookBack(BoardWindow& window);
@@ -71,6 +87,10 @@ private:
     PlayersMenu menu_;
     Thinker thinker_;
     Glide glide_;
+    // Playing both sides: no move lands before the pause is over, and an
+    // answer that comes sooner is held till then.
+    QTimer pause_;
+    std::optional<engine::Move> heldMove_;
     Purpose purpose_ = Purpose::Move;
     std::uint64_t seed_;
     std::uint64_t searches_ = 0;

@@ -11,22 +11,11 @@ namespace vintrel {
 namespace {
 
 // The choices of who plays, as the menu and the settings number them.
-constexpr int TwoPlayers = 0, ComputerBlue = 1, ComputerRed = 2;
-
-std::optional<Side> ComputerSideOf(int players) {
-    if (players == ComputerBlue) return Side::Blue;
-    if (players == ComputerRed) return Side::Red;
-    return std::nullopt;
-}
-
-int PlayersOf(std::optional<Side> computer) {
-    if (!computer) return TwoPlayers;
-    return *computer == Side::Blue ? ComputerBlue : ComputerRed;
-}
+constexpr int TwoPlayers = 0, ComputerBlue = 1, ComputerRed = 2, ComputerBoth = 3;
 
 const char* const PlayersKey = "players/computer";
 const char* const StrengthKey = "players/level";
-const char* const PlayersValues[] = {"none", "blue", "red"};
+const char* const PlayersValues[] = {"none", "blue", "red", "both"};
 
 // The standard place for a user's settings: ~/.config/vintrel/vintrel.conf.
 QSettings Settings() { return QSettings(QStringLiteral("vintrel"), QStringLiteral("vintrel")); }
@@ -40,8 +29,8 @@ void Check(QActionGroup* group, int value) {
 PlayersMenu::PlayersMenu(ViewPair& views) {
     const QSettings settings = Settings();
     const QString players = settings.value(PlayersKey).toString();
-    for (int value : {ComputerBlue, ComputerRed})
-        if (players == QLatin1String(PlayersValues[value])) computerSide_ = ComputerSideOf(value);
+    for (int value : {ComputerBlue, ComputerRed, ComputerBoth})
+        if (players == QLatin1String(PlayersValues[value])) players_ = value;
     const std::string level = settings.value(StrengthKey).toString().toStdString();
     strength_ = engine::StrengthNamed(level).value_or(engine::Strength::Medium);
     views.forEachWindow(this, [this](BoardWindow& window) {
@@ -57,6 +46,7 @@ PlayersMenu::Items PlayersMenu::build(BoardWindow& window) {
     addChoice(menu, items.players, "mnuTwoPlayers", tr("&Two Players"), TwoPlayers);
     addChoice(menu, items.players, "mnuComputerBlue", tr("Computer Plays &Blue"), ComputerBlue);
     addChoice(menu, items.players, "mnuComputerRed", tr("Computer Plays &Red"), ComputerRed);
+    addChoice(menu, items.players, "mnuComputerBoth", tr("Computer Plays B&oth"), ComputerBoth);
     connect(items.players, &QActionGroup::triggered, this, [this](QAction* a) { choosePlayers(a->data().toInt()); });
     menu->addSeparator();
     addChoice(menu, items.strengths, "mnuEasy", tr("&Easy"), int(engine::Strength::Easy));
@@ -78,6 +68,10 @@ QAction* PlayersMenu::addChoice(QMenu* menu, QActionGroup* group, const char* na
     return action;
 }
 
+bool PlayersMenu::computerPlays(Side side) const {
+    return players_ == ComputerBoth || players_ == (side == Side::Blue ? ComputerBlue : ComputerRed);
+}
+
 void PlayersMenu::setHintEnabled(bool enabled) {
     hintEnabled_ = enabled;
     for (const Items& items : items_)
@@ -86,7 +80,7 @@ void PlayersMenu::setHintEnabled(bool enabled) {
 
 void PlayersMenu::choosePlayers(int value) {
     Settings().setValue(PlayersKey, QLatin1String(PlayersValues[value]));
-    computerSide_ = ComputerSideOf(value);
+    players_ = value;
     showChoices();
     emit playersChanged();
 }
@@ -103,7 +97,7 @@ void PlayersMenu::chooseStrength(int value) {
 void PlayersMenu::showChoices() {
     for (const Items& items : items_) {
         if (!items.players) continue;
-        Check(items.players, PlayersOf(computerSide_));
+        Check(items.players, players_);
         Check(items.strengths, int(strength_));
         items.hint->setEnabled(hintEnabled_);
     }

@@ -1,6 +1,7 @@
-// The "&Players" menu of both views: who plays (two people, or one against
-// the computer on either side), the computer's level, and a hint. Both
-// views show one setting, which is kept between runs.
+// The "&Players" menu of both views: who plays (two people, one against
+// the computer on either side, or the computer against itself), the
+// computer's level, and a hint. Both views show one setting, which is kept
+// between runs.
 #pragma once
 
 #include "board.h"
@@ -9,7 +10,6 @@
 #include <QObject>
 
 #include <array>
-#include <optional>
 
 class QAction;
 class QActionGroup;
@@ -25,8 +25,8 @@ class PlayersMenu : public QObject {
 public:
     explicit PlayersMenu(ViewPair& views);
 
-    // The side the computer plays; none for two people.
-    std::optional<Side> computerSide() const { return computerSide_; }
+    bool computerPlays(Side side) const;
+    bool computerPlaysAny() const { return computerPlays(Side::Red) || computerPlays(Side::Blue); }
     engine::Strength strength() const { return strength_; }
     void setHintEnabled(bool enabled);
 
@@ -49,7 +49,7 @@ private:
     void showChoices();
 
     std::array<Items, 2> items_{};
-    std::optional<Side> computerSide_;
+    int players_ = 0;  // two people
     engine::Strength strength_ = engine::Strength::Medium;
     bool hintEnabled_ = true;
 };
