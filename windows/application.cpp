@@ -18,6 +18,8 @@ void PrepareApplication() {
 void ConfigureCommandLine() {
     QCoreApplication::setApplicationName(QStringLiteral("vintrel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VINTREL_VERSION));
+    // Before any window is built: each takes its texts when it is made.
+    SpeakLanguage(ChosenLanguage(QLocale::system().uiLanguages()));
 }
 
 void ConfigureApplication() {
@@ -28,8 +30,6 @@ void ConfigureApplication() {
     QApplication::setStyle(QStringLiteral("Fusion"));
     // The windows end the program themselves, both at once.
     QApplication::setQuitOnLastWindowClosed(false);
-    // Before any window is built: each takes its texts when it is made.
-    SpeakLanguage(ChosenLanguage(QLocale::system().uiLanguages()));
     LimitPictureMemory();
     InstallCellAccessibility();
 }

@@ -16,7 +16,8 @@ namespace vintrel {
 
 // Before the QApplication exists.
 void PrepareApplication();
-// The names the command line reports, for a QCoreApplication too.
+// The names and the language of the command line, for a QCoreApplication
+// too.
 void ConfigureCommandLine();
 // Right after it: names, style, and the limits the board relies on.
 void ConfigureApplication();
