@@ -5,6 +5,7 @@
 #include "layout.h"
 
 #include <QMenuBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -98,13 +99,16 @@ TEST(Layout, FixedClientAreaBelowTheMenuBar) {
     EXPECT_EQ(game.blue().windowTitle(), "VINTREL BLUE VIEW");
 }
 
-// What a task bar shows for each window: the desktop's icon for the game,
-// or the one built into the program.
+// What a task bar shows for each window once it is on screen: the
+// desktop's icon for the game, or the one built into the program.
 TEST(Layout, EachViewCarriesTheGamesIcon) {
     Program program(testing::SourcePictures(), 1);
     program.start();
-    for (BoardWindow* window : {&program.views().red(), &program.views().blue()})
-        EXPECT_FALSE(window->windowIcon().pixmap(48).isNull()) << window->view().formName;
+    for (const char* otherView : {"mnuBlue", "mnuRed"}) {
+        BoardWindow& window = *program.views().shown();
+        QTRY_VERIFY(!window.windowIcon().pixmap(48).isNull());
+        window.findChild<QAction*>(QLatin1String(otherView))->trigger();
+    }
 }
 
 TEST(Layout, PanelsAndButtonsAreHiddenUntilAsked) {

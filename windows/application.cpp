@@ -4,6 +4,7 @@
 #include "board_window.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QLocale>
 
 namespace vintrel {
@@ -38,7 +39,7 @@ Program::Program(const PictureFiles& pictures, std::uint64_t seed)
     : views_(pictures),
       computer_(views_, seed),
       games_(views_, [this] { return computer_.soleSide(); }, [this](Side side) { return playerName(side); }) {
-    views_.forEachWindow(&views_, [](BoardWindow& window) { window.setWindowIcon(GameIcon()); });
+    views_.forEachWindow(&views_, [](BoardWindow& window) { GiveIconAfterFirstFrame(window); });
 }
 
 // As a game's record names them: "Player", "Computer (Hard)".
@@ -49,13 +50,44 @@ std::string Program::playerName(Side side) {
     return QStringLiteral("Computer (%1)").arg(level).toStdString();
 }
 
+namespace {
+
+// Hands a window the game's icon once its board's first frame is on screen.
+// Searching the desktop's icon theme takes a quarter of an X11 start's
+// work, more than building the board; the task bar can wait for it a frame.
+class IconAfterFirstFrame : public QObject {
+public:
+    explicit IconAfterFirstFrame(BoardWindow& window) : QObject(&window), window_(window) {
+        window.board()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // A timer's turn comes after the frame's own posted work.
+            QTimer::singleShot(0, this, [this] {
+                window_.setWindowIcon(GameIcon());
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget& window_;
+};
+
+}  // namespace
+
+void GiveIconAfterFirstFrame(BoardWindow& window) { new IconAfterFirstFrame(window); }
+
 QIcon GameIcon() {
     // The desktop's icon theme first, so that the task bar shows the icon
     // the desktop shows for the game everywhere else.
-    QIcon builtIn;
-    for (int size : {48, 256})
-        builtIn.addFile(QStringLiteral(":/icons/%1x%1/apps/vintrel.png").arg(size), QSize(size, size));
-    return QIcon::fromTheme(QStringLiteral("vintrel"), builtIn);
+    // One size is decoded at start, the task bar's: the larger ones cost
+    // the first frame more than they add to a title bar.
+    return QIcon::fromTheme(QStringLiteral("vintrel"), QIcon(QStringLiteral(":/icons/48x48/apps/vintrel.png")));
 }
 
 }  // namespace vintrel

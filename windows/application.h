@@ -23,6 +23,8 @@ void ConfigureCommandLine();
 void ConfigureApplication();
 // The game's icon, as the task bar shows it for each window.
 QIcon GameIcon();
+// Sets it on `window` right after the first frame of its board.
+void GiveIconAfterFirstFrame(BoardWindow& window);
 
 // The game as a player meets it: the two views, with the keys, the screen
 // reader, the computer and the record of the game attached.

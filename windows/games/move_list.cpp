@@ -38,8 +38,26 @@ QListWidgetItem* RowOf(std::size_t index, const PlayedMove& move) {
 
 MoveList::MoveList(ViewPair& views, GameRecord& record, GameFiles& files,
                    std::function<std::optional<Side>()> computerSide)
-    : views_(views), record_(record), files_(files), computerSide_(std::move(computerSide)),
-      window_(std::make_unique<QWidget>()), list_(new QListWidget(window_.get())) {
+    : views_(views), record_(record), files_(files), computerSide_(std::move(computerSide)) {
+    connect(&record, &GameRecord::movesChanged, this, &MoveList::follow);
+    connect(&record, &GameRecord::newGameBegun, this, &MoveList::follow);
+    connect(&views, &ViewPair::replayEnded, this, &MoveList::refill);
+    connect(&views, &ViewPair::programEnded, this, [this] {
+        if (window_) window_->close();
+    });
+    views.forEachWindow(this, [this](BoardWindow& window) { addItem(window); });
+}
+
+MoveList::~MoveList() {
+    // Closing the window as it goes must not reach the menu items.
+    if (window_) window_->removeEventFilter(this);
+}
+
+// Built when first shown: most games never ask for it.
+void MoveList::build() {
+    if (window_) return;
+    window_ = std::make_unique<QWidget>();
+    list_ = new QListWidget(window_.get());
     window_->setObjectName(QStringLiteral("frmMoves"));
     window_->setWindowTitle(tr("VINTREL MOVES"));
     window_->resize(220, 360);
@@ -50,16 +68,17 @@ MoveList::MoveList(ViewPair& views, GameRecord& record, GameFiles& files,
     connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* row) { chosen(list_->row(row)); });
     connect(new QShortcut(QKeySequence::Copy, window_.get()), &QShortcut::activated, this, &MoveList::copyGame);
     connect(new QShortcut(QKeySequence::Paste, window_.get()), &QShortcut::activated, this, &MoveList::pasteGame);
-    connect(&record, &GameRecord::movesChanged, this, &MoveList::follow);
-    connect(&record, &GameRecord::newGameBegun, this, &MoveList::follow);
-    connect(&views, &ViewPair::replayEnded, this, &MoveList::refill);
-    connect(&views, &ViewPair::programEnded, window_.get(), &QWidget::close);
-    views.forEachWindow(this, [this](BoardWindow& window) { addItem(window); });
+    refill();
 }
 
-MoveList::~MoveList() {
-    // Closing the window as it goes must not reach the menu items.
-    window_->removeEventFilter(this);
+QWidget& MoveList::window() {
+    build();
+    return *window_;
+}
+
+QListWidget& MoveList::list() {
+    build();
+    return *list_;
 }
 
 void MoveList::addItem(BoardWindow& window) {
@@ -67,7 +86,7 @@ void MoveList::addItem(BoardWindow& window) {
     auto* item = viewMenu->addAction(tr("&Move List"));
     item->setObjectName(QStringLiteral("mnuMoves"));
     item->setCheckable(true);
-    item->setChecked(window_->isVisible());
+    item->setChecked(window_ && window_->isVisible());
     connect(item, &QAction::triggered, this, &MoveList::setShown);
     items_ << item;
 }
@@ -75,7 +94,8 @@ void MoveList::addItem(BoardWindow& window) {
 void MoveList::setShown(bool shown) {
     for (QAction* item : items_)
         if (item) item->setChecked(shown);
-    if (shown == window_->isVisible()) return;
+    if (shown) build();
+    if (!window_ || shown == window_->isVisible()) return;
     if (!shown) {
         window_->hide();
         return;
@@ -86,7 +106,7 @@ void MoveList::setShown(bool shown) {
 
 bool MoveList::eventFilter(QObject* watched, QEvent* event) {
     // Closed by its own title bar: the menu item follows.
-    if (watched == window_.get() && event->type() == QEvent::Hide)
+    if (window_ && watched == window_.get() && event->type() == QEvent::Hide)
         for (QAction* item : items_)
             if (item) item->setChecked(false);
     return QObject::eventFilter(watched, event);
@@ -94,7 +114,7 @@ bool MoveList::eventFilter(QObject* watched, QEvent* event) {
 
 void MoveList::follow() {
     // A replay is listed once, at its end.
-    if (views_.isReplaying()) return;
+    if (!window_ || views_.isReplaying()) return;
     const std::vector<PlayedMove>& moves = record_.moves();
     const std::size_t listed = std::size_t(list_->count());
     if (moves.size() == listed + 1)
@@ -107,6 +127,7 @@ void MoveList::follow() {
 }
 
 void MoveList::refill() {
+    if (!window_) return;
     const std::vector<PlayedMove>& moves = record_.moves();
     list_->clear();
     for (std::size_t i = 0; i < moves.size(); ++i) list_->addItem(RowOf(i, moves[i]));

@@ -33,13 +33,14 @@ public:
              std::function<std::optional<Side>()> computerSide);
     ~MoveList() override;
 
-    QWidget& window() const { return *window_; }
-    QListWidget& list() const { return *list_; }
+    QWidget& window();
+    QListWidget& list();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void build();
     void addItem(BoardWindow& window);
     void setShown(bool shown);
     void follow();
@@ -53,7 +54,7 @@ private:
     GameFiles& files_;
     std::function<std::optional<Side>()> computerSide_;
     std::unique_ptr<QWidget> window_;
-    QListWidget* list_;
+    QListWidget* list_ = nullptr;
     QList<QPointer<QAction>> items_;
 };
 
