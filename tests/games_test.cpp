@@ -154,6 +154,20 @@ TEST_F(Games, ABadFileOrAFailedSaveIsToldAndChangesNothing) {
     EXPECT_FALSE(kept.keeper.files().save(file("taken.vintrel")));
     EXPECT_TRUE(ErrorShown().startsWith("The game could not be saved to " + file("taken.vintrel") + ": "));
     EXPECT_TRUE(QFileInfo(file("taken.vintrel")).isDir());
+
+    // A data folder that cannot be made: the autosave says so once, and
+    // the game goes on.
+    QFile blocked(file("blocked"));
+    ASSERT_TRUE(blocked.open(QIODevice::WriteOnly));
+    qputenv("XDG_DATA_HOME", file("blocked").toLocal8Bit());
+    ::testing::internal::CaptureStderr();
+    kept.game.play("16-34 43-34");
+    kept.keeper.autosave().flush();
+    QCoreApplication::processEvents();
+    const std::string told = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(kept.keeper.record().moves().size(), 3u);
+    EXPECT_NE(told.find("the game could not be kept in"), std::string::npos) << told;
+    EXPECT_EQ(told.find("the game could not be kept in"), told.rfind("the game could not be kept in")) << told;
 }
 
 TEST_F(Games, TheLastGameResumesAfterARestartAndANewGameKeepsItUntilItsFirstMove) {

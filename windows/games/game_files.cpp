@@ -89,9 +89,7 @@ bool GameFiles::openText(const QByteArray& text, const QString& source) {
         showError(QString::fromStdString(read.error->describe(source.toStdString())));
         return false;
     }
-    replay_.play(read.game->moves);
-    record_.keepTags(std::move(read.game->tags));
-    autosave_.save();
+    replace(std::move(*read.game));
     return true;
 }
 
@@ -100,9 +98,12 @@ bool GameFiles::resume() { return open(Autosave::path()); }
 void GameFiles::goBackTo(std::size_t count) {
     GameText game = game_();
     game.moves.resize(std::min(count, game.moves.size()));
-    std::vector<Tag> tags = game.tags;
+    replace(std::move(game));
+}
+
+void GameFiles::replace(GameText game) {
     replay_.play(game.moves);
-    record_.keepTags(std::move(tags));
+    record_.keepTags(std::move(game.tags));
     autosave_.save();
 }
 

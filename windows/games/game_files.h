@@ -44,6 +44,8 @@ public:
 
 private:
     void addItems(BoardWindow& window);
+    // The game on the board becomes `game`, kept in the autosave at once.
+    void replace(GameText game);
     void chooseFile(bool saving);
     void updateResume();
     void showError(const QString& message);
