@@ -5,10 +5,9 @@
 #include "game_record.h"
 #include "view_pair.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
-#include <QAbstractButton>
-#include <QCloseEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
