@@ -196,6 +196,10 @@ void BoardWindow::buildMenus() {
     addItem(menuBar(), "mnuRules", tr("R&ules"), &BoardWindow::mnuRules_Click);
 }
 
+QAction& BoardWindow::menuItem(const char* name) const {
+    return *findChild<QAction*>(QLatin1String(name));
+}
+
 QWidget* BoardWindow::element(const QString& name) const {
     return board_->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
 }

@@ -51,6 +51,8 @@ public:
     // The game ended in this window: its cells stay disabled until a new one.
     bool hasEnded() const { return !cells_[0]->isEnabled(); }
     QWidget* board() const { return board_; }
+    // A menu item by its name, for the hands that choose items as a player does.
+    QAction& menuItem(const char* name) const;
 
     // The paths a player's hands take, open to any other hand that plays:
     // the keys, the computer. A press on a cell does what the mouse's does;

@@ -12,10 +12,6 @@
 namespace vintrel {
 namespace {
 
-QAction& Item(BoardWindow& window, const char* name) {
-    return *window.findChild<QAction*>(QLatin1String(name));
-}
-
 bool IsNewGame(const engine::GameState& game) {
     return game.toMove() == Side::Red && game.position() == StartingPosition();
 }
@@ -61,7 +57,7 @@ void ComputerPlayer::connectWindow(BoardWindow& window) {
     if (switchBefore_) suspendSwitch();
     connect(&window, &BoardWindow::gameChanged, this, &ComputerPlayer::gameChanged);
     // Runs after the window's own take back.
-    connect(&Item(window, "mnuUnmove"), &QAction::triggered, this, [this, &window] { tookBack(window); });
+    connect(&window.menuItem("mnuUnmove"), &QAction::triggered, this, [this, &window] { tookBack(window); });
 }
 
 void ComputerPlayer::playersChanged() {
@@ -166,19 +162,19 @@ void ComputerPlayer::tookBack(BoardWindow& window) {
 }
 
 void ComputerPlayer::suspendSwitch() {
-    if (!switchBefore_) switchBefore_ = Item(views_.red(), "mnuSwitch").isChecked();
+    if (!switchBefore_) switchBefore_ = views_.red().menuItem("mnuSwitch").isChecked();
     for (BoardWindow* window : views_.builtWindows()) {
-        Item(*window, "mnuSwitch").setChecked(false);
-        Item(*window, "mnuSwitch").setEnabled(false);
+        window->menuItem("mnuSwitch").setChecked(false);
+        window->menuItem("mnuSwitch").setEnabled(false);
     }
 }
 
 void ComputerPlayer::restoreSwitch() {
     if (!switchBefore_) return;
     for (BoardWindow* window : views_.builtWindows()) {
-        Item(*window, "mnuSwitch").setChecked(*switchBefore_);
+        window->menuItem("mnuSwitch").setChecked(*switchBefore_);
         // A window whose game has ended keeps the item disabled.
-        Item(*window, "mnuSwitch").setEnabled(!window->hasEnded());
+        window->menuItem("mnuSwitch").setEnabled(!window->hasEnded());
     }
     switchBefore_.reset();
 }
@@ -191,7 +187,7 @@ void ComputerPlayer::openInPlayersView() {
     if (!window || !playsAny() || playsBoth()) return;
     const bool redViewShown = !window->view().turnedHalfRound;
     if (redViewShown == plays(Side::Blue)) return;
-    QAction& otherView = Item(*window, window->view().otherViewItem.name);
+    QAction& otherView = window->menuItem(window->view().otherViewItem.name);
     if (otherView.isEnabled()) otherView.trigger();
 }
 

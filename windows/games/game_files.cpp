@@ -31,7 +31,7 @@ GameFiles::GameFiles(ViewPair& views, GameRecord& record, Replay& replay, Autosa
 QString GameFiles::fileFilter() { return tr("VINTREL games (*.vintrel)"); }
 
 void GameFiles::addItems(BoardWindow& window) {
-    auto* exit = window.findChild<QAction*>(QStringLiteral("mnuExit"));
+    QAction* exit = &window.menuItem("mnuExit");
     QMenu* options = window.menuBar()->findChild<QMenu*>(QStringLiteral("mnuOptions"));
     auto add = [&](const char* name, const QString& text, QKeySequence keys, auto handler) {
         auto* item = new QAction(text, options);

@@ -6,13 +6,6 @@
 #include <QAction>
 
 namespace vintrel {
-namespace {
-
-QAction& Item(BoardWindow& window, const char* name) {
-    return *window.findChild<QAction*>(QLatin1String(name));
-}
-
-}  // namespace
 
 Replay::Replay(ViewPair& views, std::function<std::optional<Side>()> computerSide)
     : views_(views), computerSide_(std::move(computerSide)) {}
@@ -20,7 +13,7 @@ Replay::Replay(ViewPair& views, std::function<std::optional<Side>()> computerSid
 bool Replay::play(const std::vector<PlayedMove>& moves) {
     BoardWindow* onScreen = views_.shown();
     if (!onScreen) return false;
-    const bool switchOn = Item(*onScreen, "mnuSwitch").isChecked();
+    const bool switchOn = onScreen->menuItem("mnuSwitch").isChecked();
     views_.beginReplay();
     newGame();
     // Every move but the last in one view, as with the switch off; the
@@ -41,7 +34,7 @@ void Replay::newGame() {
     BoardWindow& window = *views_.shown();
     // A man held by any hand belongs to the game being replaced.
     window.putHeldBack();
-    Item(window, "mnuReset").trigger();
+    window.menuItem("mnuReset").trigger();
 }
 
 bool Replay::playInShownView(const PlayedMove& move) {
@@ -66,12 +59,12 @@ void Replay::show(BoardWindow* window) {
     if (window == &shown) return;
     // The player's way to the other view, which leaves the commitment
     // markers for it.
-    Item(shown, shown.view().otherViewItem.name).trigger();
+    shown.menuItem(shown.view().otherViewItem.name).trigger();
 }
 
 // The player's own way to the switch; against the computer it stays off.
 void Replay::setSwitch(bool on) {
-    QAction& item = Item(*views_.shown(), "mnuSwitch");
+    QAction& item = views_.shown()->menuItem("mnuSwitch");
     if (item.isEnabled() && item.isChecked() != on) item.trigger();
 }
 
