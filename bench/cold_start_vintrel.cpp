@@ -1,7 +1,8 @@
 // The game's own start-up, as windows/main.cpp makes it, ended right after
 // the red view's first frame.
 #include "first_paint.h"
-#include "application.h"
+#include "program.h"
+#include "startup.h"
 #include "board_window.h"
 
 #include <QApplication>
@@ -19,7 +20,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "cold_start_vintrel: %s\n", qPrintable(search.error));
         return 2;
     }
-    vintrel::Program program(*search.files, 1);
+    vintrel::Program program(*search.files, {});
     vintrel::bench::ExitAfterFirstPaint(*program.views().red().centralWidget());
     program.start();
     return app.exec();

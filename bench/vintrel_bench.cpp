@@ -1,17 +1,14 @@
 // How fast the game starts, answers a move and switches views, and whether
 // it keeps still while it waits. Figures are medians and 99th percentiles
 // of many samples, reported as counters; nothing here passes or fails.
-#include "board_cursor.h"
 #include "board_window.h"
 #include "cold_start.h"
 #include "computer_player.h"
-#include "game_keeper.h"
 #include "levels.h"
 #include "move.h"
 #include "range.h"
 #include "samples.h"
-#include "screen_reader.h"
-#include "view_pair.h"
+#include "program.h"
 
 #include <QAbstractEventDispatcher>
 #include <QSignalSpy>
@@ -151,16 +148,17 @@ protected:
 // menu clicks make.
 class Game {
 public:
-    Game() : views_(SourcePictures()) {
-        for (BoardWindow* window : {&views_.red(), &views_.blue()})
+    explicit Game(const ProgramOptions& options = {.computer = false}) : program_(SourcePictures(), options) {
+        for (BoardWindow* window : {&views().red(), &views().blue()})
             window->centralWidget()->installEventFilter(&frames_);
-        views_.start();
+        program_.start();
         settle();
     }
 
-    ViewPair& views() { return views_; }
-    BoardWindow& shown() { return *views_.shown(); }
-    GameKeeper& keeper() { return keeper_; }
+    Program& program() { return program_; }
+    ViewPair& views() { return program_.views(); }
+    BoardWindow& shown() { return *views().shown(); }
+    GameKeeper& keeper() { return program_.games(); }
 
     // Lets the event loop do all it has been asked to, drawing included.
     static void settle() { QCoreApplication::processEvents(); }
@@ -225,18 +223,14 @@ private:
     // Moves that stand and leave the game going.
     std::vector<Move> ordinaryMoves() {
         BoardWindow& window = shown();
-        std::vector<Move> moves = StandingMoves(window.position(), views_.sharedTurnRecord(), window.state().com);
+        std::vector<Move> moves = StandingMoves(window.position(), views().sharedTurnRecord(), window.game().commitments());
         std::erase_if(moves, [](const Move& move) { return move.decision.outcome != DropOutcome::Moved; });
         return moves;
     }
 
     FrameCounter frames_;
-    ViewPair views_;
-    // Attached as the program attaches them.
-    BoardCursor cursor_{views_};
-    Announcer announcer_{views_};
     // Every move is kept, as the program keeps it.
-    GameKeeper keeper_{views_, [] { return std::nullopt; }, [](Side) { return std::string("Player"); }};
+    Program program_;
     std::mt19937 random_{20240611};
 };
 
@@ -406,8 +400,8 @@ enum class Load { Idle, BusyCores };
 void BM_ComputerReply(benchmark::State& state, const char* level, Load load) {
     std::optional<BusyCores> busy;
     if (load == Load::BusyCores) busy.emplace();
-    Game game;
-    ComputerPlayer computer(game.views(), 20240611);
+    Game game({.seed = 20240611});
+    ComputerPlayer& computer = *game.program().computer();
     game.action(level).trigger();
     game.action("mnuComputerBlue").trigger();
     Stopwatch watch;

@@ -10,6 +10,20 @@ bool StandsCommitted(const Position& position, Side side, Cell cell) {
     return false;
 }
 
+CommitmentRecord RecordAfterMove(const Position& after, Side mover, Cell to) {
+    const bool committed = StandsCommitted(after, mover, to);
+    const Cell committedCell = committed ? to : NoCell;
+    CommitmentRecord record;
+    if (mover == Side::Red) {
+        record.H1Com = committed;
+        record.H1ComCell = committedCell;
+    } else {
+        record.H3Com = committed;
+        record.H3ComCell = committedCell;
+    }
+    return record;
+}
+
 Cell ObligationOf(const CommitmentRecord& record, const Position& position, Side mover) {
     const bool committed = mover == Side::Red ? record.H3Com : record.H1Com;
     const Cell cell = mover == Side::Red ? record.H3ComCell : record.H1ComCell;

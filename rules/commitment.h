@@ -22,6 +22,11 @@ struct CommitmentRecord {
     bool operator==(const CommitmentRecord&) const = default;
 };
 
+// The record after a move of `mover` that stood, landing on `to` in
+// `after`: the moved man may be committed, and whatever obligation the
+// mover had, the move met it.
+CommitmentRecord RecordAfterMove(const Position& after, Side mover, Cell to);
+
 // The cell of the opponent's man that `mover` must capture, or NoCell.
 // An obligation whose man has gone binds nobody.
 Cell ObligationOf(const CommitmentRecord& record, const Position& position, Side mover);

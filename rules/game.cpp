@@ -2,12 +2,22 @@
 
 namespace vintrel {
 
-Game::Game() : position_(StartingPosition()) {}
+Game::Game() : start_(StartingPosition()), position_(start_) {}
+
+Game Game::Arranged(const Position& position, Side toMove) {
+    Game game;
+    game.start_ = game.position_ = position;
+    game.firstToMove_ = game.toMove_ = toMove;
+    return game;
+}
 
 DropDecision Game::play(Cell from, Cell to) {
     if (!IsOnBoard(from) || position_[from] != ManOf(toMove_)) return {};
     const DropDecision decision = DecideDrop(position_, toMove_, commitments_, from, to);
-    if (Stands(decision.outcome) && !isOver()) carryOut(from, to, decision);
+    if (Stands(decision.outcome) && !isOver()) {
+        carryOut(from, to, decision);
+        kept_.clear();
+    }
     return decision;
 }
 
@@ -15,25 +25,44 @@ void Game::carryOut(Cell from, Cell to, const DropDecision& decision) {
     const Side mover = toMove_;
     position_ = AfterMove(position_, from, to);
     moves_.push_back({from, to, decision.captures});
-    // The mover's new man may be committed; whatever obligation the mover
-    // had, the move met it.
-    const bool committed = StandsCommitted(position_, mover, to);
-    const Cell committedCell = committed ? to : NoCell;
-    if (mover == Side::Red) {
-        commitments_.H1Com = committed;
-        commitments_.H1ComCell = committedCell;
-        commitments_.H3Com = false;
-        commitments_.H3ComCell = NoCell;
-    } else {
-        commitments_.H3Com = committed;
-        commitments_.H3ComCell = committedCell;
-        commitments_.H1Com = false;
-        commitments_.H1ComCell = NoCell;
-    }
+    commitmentsBefore_.push_back(commitments_);
+    commitments_ = RecordAfterMove(position_, mover, to);
     if (decision.outcome == DropOutcome::Moved)
         toMove_ = Opponent(mover);
     else
         result_ = mover == Side::Red ? Result::RedWon : Result::BlueWon;
+}
+
+bool Game::takeBack() {
+    if (moves_.empty()) return false;
+    const PlayedMove last = moves_.back();
+    const Side mover = SideOf(position_[last.to]);
+    position_[last.from] = ManOf(mover);
+    position_[last.to] = last.captures ? ManOf(Opponent(mover)) : Occupant::Empty;
+    toMove_ = mover;
+    commitments_ = commitmentsBefore_.back();
+    result_ = Result::Unfinished;
+    moves_.pop_back();
+    commitmentsBefore_.pop_back();
+    kept_.push_back(last);
+    return true;
+}
+
+DropDecision Game::redo() {
+    if (kept_.empty() || isOver()) return {};
+    const PlayedMove next = kept_.back();
+    const DropDecision decision = DecideDrop(position_, toMove_, commitments_, next.from, next.to);
+    if (!Stands(decision.outcome)) return {};
+    kept_.pop_back();
+    carryOut(next.from, next.to, decision);
+    return decision;
+}
+
+Game Game::after(std::size_t ply) const {
+    Game earlier = Arranged(start_, firstToMove_);
+    for (std::size_t i = 0; i < ply && i < moves_.size(); ++i) earlier.play(moves_[i].from, moves_[i].to);
+    earlier.tags_ = tags_;
+    return earlier;
 }
 
 Game Game::Replayed(std::span<const PlayedMove> moves) {

@@ -16,11 +16,6 @@ namespace vintrel {
 inline constexpr std::size_t MaxGameTextBytes = 1 << 20;
 inline constexpr std::size_t MaxGameMoves = 10'000;
 
-struct Tag {
-    std::string name, value;
-    bool operator==(const Tag&) const = default;
-};
-
 // The tags every written game carries, in this order, before any others.
 inline constexpr std::string_view StandardTagNames[] = {"Event", "Date", "Red", "Blue", "Result"};
 

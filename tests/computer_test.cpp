@@ -54,12 +54,12 @@ TEST_F(Computer, PlaysAWholeGameAtEasyThroughTheDropPathInThePlayersView) {
     std::mt19937 random(5);
     while (!IsOver(red)) {
         ASSERT_EQ(&match.game.shown(), &red) << "the player's view did not stay";
-        const std::vector<Move> moves = StandingMoves(red.position(), Side::Red, red.state().com);
+        const std::vector<Move> moves = StandingMoves(red.position(), Side::Red, red.game().commitments());
         const Move mine = moves[random() % moves.size()];
         match.game.drag(mine.from, mine.to);
         if (IsOver(red)) break;
         const Position before = red.position();
-        const CommitmentRecord com = red.state().com;
+        const CommitmentRecord com = red.game().commitments();
         const auto reply = match.reply();
         ASSERT_TRUE(reply) << "the computer did not answer";
         const auto [from, to] = *reply;
@@ -77,7 +77,7 @@ TEST_F(Computer, TakeBackTakesTheReplyAndTheMoveBeforeIt) {
     match.game.drag(61, 43);
     ASSERT_TRUE(match.reply());
     const Position before = red.position();
-    const CommitmentRecord com = red.state().com;
+    const CommitmentRecord com = red.game().commitments();
     const CellSet markers = match.game.blue().hiddenCells();
     const Move mine = StandingMoves(before, Side::Red, com).front();
     match.game.drag(mine.from, mine.to);
@@ -85,7 +85,7 @@ TEST_F(Computer, TakeBackTakesTheReplyAndTheMoveBeforeIt) {
     match.game.trigger("mnuUnmove");
     EXPECT_EQ(red.position(), before);
     EXPECT_EQ(match.game.views().sharedTurnRecord(), Side::Red);
-    EXPECT_EQ(red.state().com, com);
+    EXPECT_EQ(red.game().commitments(), com);
     EXPECT_EQ(match.game.blue().hiddenCells(), markers);
     EXPECT_FALSE(GameDriver::action(red, "mnuUnmove").isEnabled());
     QCoreApplication::processEvents();
@@ -158,7 +158,7 @@ TEST_F(Computer, HintGlidesThereAndBackChangingNothing) {
     game.trigger("mnuHint");
     ASSERT_TRUE(hinted.wait(20'000));
     const Cell from = hinted[0][0].value<Cell>(), to = hinted[0][1].value<Cell>();
-    EXPECT_TRUE(Stands(DecideDrop(before, Side::Red, game.red().state().com, from, to).outcome));
+    EXPECT_TRUE(Stands(DecideDrop(before, Side::Red, game.red().game().commitments(), from, to).outcome));
     EXPECT_EQ(game.red().position(), before);
     EXPECT_FALSE(game.red().isDragging());
     EXPECT_EQ(game.message(), "NOT YOUR TURN");

@@ -26,10 +26,8 @@ using testing::GameDriver;
 
 // The board windows with the game keeping the program attaches to them.
 struct KeptGame {
-    KeptGame() : keeper(game.views(), [] { return std::nullopt; }, [](Side) { return std::string("Player"); }) {}
-
     GameDriver game;
-    GameKeeper keeper;
+    GameKeeper& keeper = game.games();
 };
 
 // What a player can tell of a game on screen.
@@ -103,7 +101,7 @@ TEST_F(Games, ASavedGameOpensAsItWasPlayedCommitmentAndViewIncluded) {
     kept.game.drag(60, 50);
     EXPECT_EQ(kept.game.message(), "YOU ARE COMMITTED TO CAPTURE");
     kept.game.play("43-34");
-    EXPECT_EQ(kept.keeper.record().moves().size(), 3u);
+    EXPECT_EQ(kept.game.gameState().moves().size(), 3u);
 }
 
 TEST_F(Games, AFinishedGameOpensAtItsEndInTheWinnersViewAndALastMoveTakesBackAsByHand) {
@@ -133,7 +131,7 @@ TEST_F(Games, AFinishedGameOpensAtItsEndInTheWinnersViewAndALastMoveTakesBackAsB
     EXPECT_TRUE(kept.game.action("mnuUnmove").isEnabled());
     EXPECT_EQ(kept.game.shown().position(), Game::Replayed(unfinished.moves).position());
     kept.game.trigger("mnuUnmove");
-    EXPECT_EQ(kept.keeper.record().moves().size(), unfinished.moves.size() - 1);
+    EXPECT_EQ(kept.game.gameState().moves().size(), unfinished.moves.size() - 1);
 }
 
 TEST_F(Games, ABadFileOrAFailedSaveIsToldAndChangesNothing) {
@@ -147,7 +145,7 @@ TEST_F(Games, ABadFileOrAFailedSaveIsToldAndChangesNothing) {
     Answer(kept.game, "mnuOpen", file("bad.vintrel"));
     EXPECT_EQ(ErrorShown(), file("bad.vintrel") + ":3: move 1, blue: 16-39 lands on own man");
     EXPECT_EQ(SeenIn(kept.game), before);
-    EXPECT_EQ(kept.keeper.record().moves().size(), 1u);
+    EXPECT_EQ(kept.game.gameState().moves().size(), 1u);
 
     // A folder stands where the file should go.
     QDir(data.path()).mkdir(QStringLiteral("taken.vintrel"));
@@ -165,7 +163,7 @@ TEST_F(Games, ABadFileOrAFailedSaveIsToldAndChangesNothing) {
     kept.keeper.autosave().flush();
     QCoreApplication::processEvents();
     const std::string told = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(kept.keeper.record().moves().size(), 3u);
+    EXPECT_EQ(kept.game.gameState().moves().size(), 3u);
     EXPECT_NE(told.find("the game could not be kept in"), std::string::npos) << told;
     EXPECT_EQ(told.find("the game could not be kept in"), told.rfind("the game could not be kept in")) << told;
 }
@@ -226,26 +224,24 @@ TEST_F(Games, TheMoveListFollowsTheGameAndGoesBackToAnEarlierMove) {
 }
 
 TEST_F(Games, AgainstTheComputerTheMoveListGoesBackToThePlayersTurn) {
-    GameDriver game;
-    ComputerPlayer computer(game.views(), 7);
-    computer.setGlideDuration(0);
-    computer.setNodeCap(2000);
-    GameKeeper keeper(game.views(), [&] { return computer.soleSide(); }, [](Side) { return std::string("Player"); });
+    GameDriver game({.seed = 7, .glide = false, .nodeCap = 2000});
+    ComputerPlayer& computer = game.computer();
+    GameKeeper& keeper = game.games();
     game.trigger("mnuComputerBlue");
     QSignalSpy played(&computer, &ComputerPlayer::played);
     for (int i = 0; i < 2; ++i) {
         BoardWindow& red = game.red();
-        const Move mine = StandingMoves(red.position(), Side::Red, red.state().com).front();
+        const Move mine = StandingMoves(red.position(), Side::Red, red.game().commitments()).front();
         game.drag(mine.from, mine.to);
         ASSERT_TRUE(played.wait(60'000));
     }
-    ASSERT_EQ(keeper.record().moves().size(), 4u);
+    ASSERT_EQ(game.gameState().moves().size(), 4u);
     // Move 2 is the computer's: the player is taken back to move 2, red.
     QListWidget& list = keeper.moveList().list();
     list.setCurrentRow(1);
     QTest::keyClick(&list, Qt::Key_Return);
     OpenDialog<QMessageBox>("goBackQuestion").button(QMessageBox::Yes)->click();
-    EXPECT_EQ(keeper.record().moves().size(), 2u);
+    EXPECT_EQ(game.gameState().moves().size(), 2u);
     EXPECT_EQ(game.views().sharedTurnRecord(), Side::Red);
     QCoreApplication::processEvents();
     EXPECT_FALSE(computer.isBusy()) << "the computer thinks on the player's turn";

@@ -95,10 +95,9 @@ protected:
     struct Speaking {
         explicit Speaking(const QString& language) { SpeakLanguage(language); }
     } speaking_;
-    GameDriver game_;
-    PlayersMenu players_{game_.views()};
-    // The items that keep games, in the Options and View menus.
-    GameKeeper games_{game_.views(), [] { return std::nullopt; }, [](Side) { return std::string(); }};
+    // With the Players menu and the items that keep games, in the
+    // Options and View menus.
+    GameDriver game_{ProgramOptions{.computer = true}};
 
     std::vector<BoardWindow*> windows() { return {&game_.red(), &game_.blue()}; }
 };

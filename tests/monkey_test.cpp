@@ -138,7 +138,6 @@ std::string Describe(const Action& action) {
 
 struct WindowSnapshot {
     Position position{};
-    WindowState state;
     bool takeBackEnabled = false;
     CellSet hidden;
 };
@@ -146,6 +145,8 @@ struct WindowSnapshot {
 struct Snapshot {
     const BoardWindow* shown = nullptr;
     Side turnRecord = Side::Red;
+    CommitmentRecord com;
+    std::vector<PlayedMove> moves;
     WindowSnapshot red, blue;
 
     const WindowSnapshot& of(const BoardWindow& window) const {
@@ -154,25 +155,20 @@ struct Snapshot {
 };
 
 WindowSnapshot SnapshotOf(BoardWindow& window) {
-    return {window.position(), window.state(), GameDriver::action(window, "mnuUnmove").isEnabled(),
-            window.hiddenCells()};
+    return {window.position(), GameDriver::action(window, "mnuUnmove").isEnabled(), window.hiddenCells()};
 }
 
 Snapshot SnapshotOf(GameDriver& game) {
-    return {game.views().shown(), game.views().sharedTurnRecord(), SnapshotOf(game.red()),
+    const Game& played = game.gameState();
+    return {game.views().shown(), played.toMove(), played.commitments(), played.moves(), SnapshotOf(game.red()),
             SnapshotOf(game.blue())};
 }
 
-// What a player or a later move could notice; the drag bookkeeping
-// (DragFromCell, LastFromCell, LastToCell) is left out.
+// What a player or a later move could notice; the drag bookkeeping is
+// left out.
 void CompareWindows(const char* name, const WindowSnapshot& a, const WindowSnapshot& b,
                     std::ostringstream& out) {
     if (a.position != b.position) out << name << " position; ";
-    if (a.state.Turn != b.state.Turn) out << name << " Turn; ";
-    if (!(a.state.com == b.state.com)) out << name << " commitment record; ";
-    if (a.state.UndoFromCell != b.state.UndoFromCell || a.state.UndoToCell != b.state.UndoToCell ||
-        a.state.LastCapture != b.state.LastCapture)
-        out << name << " undo record; ";
     if (a.takeBackEnabled != b.takeBackEnabled) out << name << " mnuUnmove; ";
     if (a.hidden != b.hidden) out << name << " hidden cells; ";
 }
@@ -180,7 +176,9 @@ void CompareWindows(const char* name, const WindowSnapshot& a, const WindowSnaps
 std::string Differences(const Snapshot& a, const Snapshot& b) {
     std::ostringstream out;
     if (a.shown != b.shown) out << "shown view; ";
-    if (a.turnRecord != b.turnRecord) out << "shared turn record; ";
+    if (a.turnRecord != b.turnRecord) out << "side to move; ";
+    if (!(a.com == b.com)) out << "commitment record; ";
+    if (a.moves != b.moves) out << "moves of the game; ";
     CompareWindows("red view", a.red, b.red, out);
     CompareWindows("blue view", a.blue, b.blue, out);
     return out.str();
@@ -285,7 +283,7 @@ Verdict CheckGameEnd(BoardWindow& shown, Side toMove) {
                 return Fault{"game over", std::string(item) + " is enabled after the game ended"};
         return {};
     }
-    return FaultIf(!HasAcceptedMove(position, toMove, shown.state().com), "deadlock",
+    return FaultIf(!HasAcceptedMove(position, toMove, shown.game().commitments()), "deadlock",
                    std::string(toMove == Side::Red ? "red" : "blue") +
                        " is to move and no move of his would stand");
 }
@@ -294,11 +292,31 @@ Verdict CheckAfterSwitch(const BoardWindow& shown, const BoardWindow& previous, 
     const Position position = shown.position();
     if (position != previous.position())
         return Fault{"switch", "the view now shown does not hold the game of the view before"};
-    const Cell now = ObligationOf(shown.state().com, position, toMove);
-    const Cell before = ObligationOf(previous.state().com, position, toMove);
+    const Cell now = ObligationOf(shown.game().commitments(), position, toMove);
+    const Cell before = ObligationOf(previous.game().commitments(), position, toMove);
     return FaultIf(now != before, "switch",
                    "the man to be captured was on " + std::to_string(before) + " and is now on " +
                        std::to_string(now));
+}
+
+CellSet CommittedCells(const CommitmentRecord& com) {
+    CellSet cells;
+    if (com.H1Com && IsOnBoard(com.H1ComCell)) cells.set(com.H1ComCell);
+    if (com.H3Com && IsOnBoard(com.H3ComCell)) cells.set(com.H3ComCell);
+    return cells;
+}
+
+// Both views draw the one game; the one on screen hides no diamond, the
+// other keeps the committed men marked for its next activation.
+Verdict CheckDrawsTheGame(GameDriver& game, const BoardWindow& shown) {
+    const Game& played = game.gameState();
+    for (const BoardWindow* window : {&game.red(), &game.blue()}) {
+        const std::string name = window->view().formName;
+        if (window->position() != played.position()) return Fault{"views", name + " does not draw the game"};
+        const CellSet markers = window == &shown ? CellSet{} : CommittedCells(played.commitments());
+        if (window->hiddenCells() != markers) return Fault{"views", name + " marks the wrong diamonds"};
+    }
+    return {};
 }
 
 Verdict CheckInvariants(GameDriver& game, const Snapshot& before) {
@@ -309,9 +327,9 @@ Verdict CheckInvariants(GameDriver& game, const Snapshot& before) {
     BoardWindow& shown = red.isVisible() ? red : blue;
     for (const BoardWindow* window : {&red, &blue})
         if (Verdict fault = CheckCells(*window)) return fault;
-    if (shown.hiddenCells().any()) return Fault{"views", "a cell of the shown view is hidden"};
+    if (Verdict fault = CheckDrawsTheGame(game, shown)) return fault;
     const Side toMove = game.views().sharedTurnRecord();
-    if (shown.state().Turn != toMove) return Fault{"turn", "Turn differs from the shared turn record"};
+    if (shown.game().toMove() != toMove) return Fault{"turn", "Turn differs from the shared turn record"};
     if (red.isDragging() || blue.isDragging()) return Fault{"drag", "a drag outlived its release"};
     if (Verdict fault = CheckGameEnd(shown, toMove)) return fault;
     if (before.shown && before.shown != &shown)
@@ -332,7 +350,6 @@ struct LastMove {
     Side mover = Side::Red;
     Position before{};
     CommitmentRecord com;
-    CellSet twinMarkers;
 };
 
 // Plays actions on one game and judges each against the rules.
@@ -365,31 +382,24 @@ private:
     Verdict judgeComputerMove(const Snapshot& held);
     bool isComputers(Side side) const { return computer_.plays(side); }
 
-    GameDriver game_;
-    ComputerPlayer computer_{game_.views(), 1};
+    // Searches kept small and glides of no time, so that a hundred
+    // thousand actions stay quick; both are repeatable all the same.
+    GameDriver game_{ProgramOptions{.seed = 1, .glide = false, .computerPauseMs = 0, .nodeCap = 1500}};
+    ComputerPlayer& computer_ = game_.computer();
     Tally tally_;
     LastMove lastMove_;
     // The move before the last, which a take back against the computer
     // takes back together with the computer's reply.
     LastMove earlierMove_;
-    std::optional<std::tuple<BoardWindow*, Cell, Cell>> moveLanded_;
+    std::optional<std::pair<Cell, Cell>> moveLanded_;
 
 public:
     Monkey();
 };
 
-// Searches kept small and glides of no time, so that a hundred thousand
-// actions stay quick; both are repeatable all the same.
-constexpr std::uint64_t ComputerNodes = 1500;
-
 Monkey::Monkey() {
-    computer_.setGlideDuration(0);
-    computer_.setMovePause(0);
-    computer_.setNodeCap(ComputerNodes);
-    for (BoardWindow* window : {&game_.red(), &game_.blue()})
-        QObject::connect(window, &BoardWindow::moveStood, [this, window](Side, Cell from, Cell to, bool) {
-            moveLanded_ = std::tuple(window, from, to);
-        });
+    QObject::connect(&game_.model(), &GameModel::moved,
+                     [this](Side, const PlayedMove& move) { moveLanded_ = std::pair(move.from, move.to); });
 }
 
 // Paint now and then, as an idle event loop would.
@@ -443,10 +453,11 @@ Verdict Monkey::settle() {
 
 Verdict Monkey::judgeComputerMove(const Snapshot& held) {
     ++tally_.computerMoves;
-    const auto [window, from, to] = *moveLanded_;
+    const auto [from, to] = *moveLanded_;
     if (!isComputers(held.turnRecord))
         return Fault{"computer", "a computer's move landed while the player was to move"};
-    return judgeMove(*window, from, to, false, held);
+    // The computer moves in the view on screen.
+    return judgeMove(const_cast<BoardWindow&>(*held.shown), from, to, false, held);
 }
 
 Verdict Monkey::interrupt(const Action& action) {
@@ -561,7 +572,7 @@ Verdict Monkey::judgeDrop(BoardWindow& window, Cell from, std::optional<Cell> ta
         return FaultIf(!MessageOf(window).isEmpty(), "drop", "a release off the board showed a message");
     }
     const WindowSnapshot& was = held.of(window);
-    const DropDecision decision = DecideDrop(was.position, held.turnRecord, was.state.com, from, *target);
+    const DropDecision decision = DecideDrop(was.position, held.turnRecord, held.com, from, *target);
     if (Stands(decision.outcome)) return judgeMove(window, from, *target, switchOn, held);
     if (decision.outcome != DropOutcome::NoChange) ++tally_.refusals;
     const QString expected = QString::fromLatin1(RefusalText(decision.outcome));
@@ -584,24 +595,21 @@ Verdict Monkey::judgeMove(BoardWindow& window, Cell from, Cell to, bool switchOn
     if (window.position() != AfterMove(was.position, from, to))
         return Fault{"move", "the board after " + move + " is not the board the move makes"};
     if (!MessageOf(window).isEmpty()) return Fault{"move", "the move " + move + " showed a message"};
-    const DropOutcome outcome = DecideDrop(was.position, mover, was.state.com, from, to).outcome;
+    const DropOutcome outcome = DecideDrop(was.position, mover, held.com, from, to).outcome;
     if (outcome != DropOutcome::Moved) {
         ++tally_.wins;
         return FaultIf(game_.views().sharedTurnRecord() != mover || game_.views().shown() != &window,
                        "move", "the winning move " + move + " passed the turn or left the view");
     }
-    if (game_.views().sharedTurnRecord() != Opponent(mover) || window.state().Turn != Opponent(mover))
+    if (game_.views().sharedTurnRecord() != Opponent(mover) || window.game().toMove() != Opponent(mover))
         return Fault{"move", "the move " + move + " did not pass the turn"};
     BoardWindow& expectedShown = switchOn ? game_.views().twinOf(window) : window;
     if (game_.views().shown() != &expectedShown)
         return Fault{"move", "after " + move + " the wrong view is shown"};
-    const WindowState& state = window.state();
-    if (state.UndoFromCell != from || state.UndoToCell != to ||
-        state.LastCapture != (was.position[to] != Occupant::Empty))
-        return Fault{"move", "the undo record does not hold the move " + move};
-    const WindowSnapshot& twin = held.of(game_.views().twinOf(window));
+    if (window.game().moves().back() != PlayedMove{from, to, was.position[to] != Occupant::Empty})
+        return Fault{"move", "the game's last move is not the move " + move};
     earlierMove_ = lastMove_.window == &window && was.takeBackEnabled ? lastMove_ : LastMove{};
-    lastMove_ = {&window, mover, was.position, was.state.com, twin.hidden};
+    lastMove_ = {&window, mover, was.position, held.com};
     return {};
 }
 
@@ -649,11 +657,9 @@ Verdict Monkey::judgeTakeBack(BoardWindow& window) {
     if (isComputers(last.mover) && earlierMove_.window == &window) last = earlierMove_;
     earlierMove_ = LastMove{};
     if (window.position() != last.before) return Fault{"take back", "the board is not the board before the move"};
-    if (window.state().Turn != last.mover || game_.views().sharedTurnRecord() != last.mover)
+    if (window.game().toMove() != last.mover || game_.views().sharedTurnRecord() != last.mover)
         return Fault{"take back", "the turn did not go back to the side that moved"};
-    if (!(window.state().com == last.com)) return Fault{"take back", "the commitment record was not restored"};
-    if (game_.views().twinOf(window).hiddenCells() != last.twinMarkers)
-        return Fault{"take back", "the other view's commitment markers were not restored"};
+    if (!(window.game().commitments() == last.com)) return Fault{"take back", "the commitment record was not restored"};
     return FaultIf(GameDriver::action(window, "mnuUnmove").isEnabled(), "take back",
                    "a second take back is offered");
 }
@@ -684,7 +690,7 @@ Verdict Monkey::judgeReset(bool inBlueView) {
     BoardWindow& blue = game_.blue();
     if (game_.views().shown() != &red) return Fault{"reset", "the new game is not in the red view"};
     if (red.position() != StartingPosition() || game_.views().sharedTurnRecord() != Side::Red ||
-        red.state().Turn != Side::Red)
+        red.game().toMove() != Side::Red)
         return Fault{"reset", "the red view does not hold a new game, red to move"};
     if (blue.hiddenCells().any()) return Fault{"reset", "a commitment marker is left in the blue view"};
     if (GameDriver::action(red, "mnuSwitch").isChecked() != switchOn || GameDriver::action(red, "mnuUnmove").isEnabled())
@@ -759,7 +765,7 @@ int DistanceToGoal(Side side, Cell cell) {
 }
 
 Action ActionSource::gameMove(const BoardWindow& shown, Side toMove, Kind kind) {
-    const std::vector<Move> all = StandingMoves(shown.position(), toMove, shown.state().com);
+    const std::vector<Move> all = StandingMoves(shown.position(), toMove, shown.game().commitments());
     std::vector<Move> captures, wins, strides;
     for (const Move& move : all) {
         if (move.decision.outcome != DropOutcome::Moved) wins.push_back(move);

@@ -41,13 +41,15 @@ Snapshot TakeSnapshot(GameDriver& game) {
         shot.pictures.push_back(window.cell(i).picture());
     }
     shot.otherView = game.views().twinOf(window).position();
-    const WindowState& state = window.state();
-    shot.turn = state.Turn;
+    const Game& state = window.game();
+    shot.turn = state.toMove();
     shot.sharedTurn = game.views().sharedTurnRecord();
-    shot.com = state.com;
-    shot.undoFrom = state.UndoFromCell;
-    shot.undoTo = state.UndoToCell;
-    shot.lastCapture = state.LastCapture;
+    shot.com = state.commitments();
+    if (!state.moves().empty()) {
+        shot.undoFrom = state.moves().back().from;
+        shot.undoTo = state.moves().back().to;
+        shot.lastCapture = state.moves().back().captures;
+    }
     return shot;
 }
 
@@ -143,13 +145,17 @@ TEST(WholeGame, RedReachingBlueCornerWinsWhereHeStands) {
     EXPECT_EQ(red.cell(9).picture(), Picture::Vint1Red);
     EXPECT_EQ(Tag(red, 27), "");
     ExpectGameOver(red);
-    // The winning move neither passes the turn nor replaces the undo record.
+    // The winning move does not pass the turn. The game keeps it as its
+    // last move, with the one before it, but no take back reaches either.
     const Snapshot afterWin = TakeSnapshot(game);
     EXPECT_EQ(afterWin.turn, Side::Red);
     EXPECT_EQ(afterWin.sharedTurn, Side::Red);
-    EXPECT_EQ(afterWin.undoFrom, beforeWin.undoFrom);
-    EXPECT_EQ(afterWin.undoTo, beforeWin.undoTo);
-    EXPECT_EQ(afterWin.lastCapture, beforeWin.lastCapture);
+    const std::vector<PlayedMove>& moves = red.game().moves();
+    ASSERT_GE(moves.size(), 2u);
+    EXPECT_EQ(moves.back(), (PlayedMove{27, 9, false}));
+    EXPECT_EQ(moves[moves.size() - 2].from, beforeWin.undoFrom);
+    EXPECT_EQ(moves[moves.size() - 2].to, beforeWin.undoTo);
+    EXPECT_FALSE(GameDriver::action(red, "mnuUnmove").isEnabled());
     ExpectDeadBoard(game);
 }
 
@@ -173,11 +179,11 @@ TEST_P(LastManCaptured, EndsTheGameAfterRecordingTheMove) {
     EXPECT_EQ(red.cell(row.to).occupant(), ManOf(row.mover));
     EXPECT_FALSE(HasManOf(red.position(), Opponent(row.mover)));
     ExpectGameOver(red);
-    EXPECT_TRUE(red.state().NoMenLeft);
-    EXPECT_EQ(red.state().UndoFromCell, row.from);
-    EXPECT_EQ(red.state().UndoToCell, row.to);
-    EXPECT_TRUE(red.state().LastCapture);
-    EXPECT_EQ(red.state().Turn, row.mover);
+    EXPECT_EQ(red.game().result(), row.mover == Side::Red ? Result::RedWon : Result::BlueWon);
+    EXPECT_EQ(red.game().moves().back().from, row.from);
+    EXPECT_EQ(red.game().moves().back().to, row.to);
+    EXPECT_TRUE(red.game().moves().back().captures);
+    EXPECT_EQ(red.game().toMove(), row.mover);
     EXPECT_EQ(game.views().sharedTurnRecord(), row.mover);
     ExpectDeadBoard(game);
 }
@@ -237,8 +243,8 @@ protected:
     void SetUp() override {
         game.arrange(PositionWith({27, 66, 68}, {28, 55}), Side::Blue);
         game.drag(28, 48);
-        ASSERT_TRUE(game.red().state().com.H3Com);
-        ASSERT_EQ(game.red().state().com.H3ComCell, 48);
+        ASSERT_TRUE(game.red().game().commitments().H3Com);
+        ASSERT_EQ(game.red().game().commitments().H3ComCell, 48);
     }
     RedViewGame game;
 };
@@ -269,11 +275,11 @@ TEST_P(TakingTheCommittedMan, StandsWhicheverManInReachTakesHim) {
     EXPECT_EQ(Message(game), "");
     EXPECT_EQ(Tag(game.red(), 48), "H1");
     EXPECT_EQ(Tag(game.red(), taker), "");
-    EXPECT_TRUE(game.red().state().LastCapture);
+    EXPECT_TRUE(game.red().game().moves().back().captures);
     EXPECT_EQ(game.views().sharedTurnRecord(), Side::Blue);
     // The obligation is met and binds no later move.
-    EXPECT_FALSE(game.red().state().com.H3Com);
-    EXPECT_EQ(game.red().state().com.H3ComCell, NoCell);
+    EXPECT_FALSE(game.red().game().commitments().H3Com);
+    EXPECT_EQ(game.red().game().commitments().H3ComCell, NoCell);
 }
 
 INSTANTIATE_TEST_SUITE_P(ByTaker, TakingTheCommittedMan, ::testing::Values(Cell(66), Cell(68)));
@@ -299,7 +305,7 @@ TEST(TurnOrder, SwitchingAutomaticallyHandsEachMoveToTheOtherView) {
     game.drag(61, 43);
     EXPECT_EQ(game.views().shown(), &game.blue());
     EXPECT_TRUE(game.red().isHidden());
-    EXPECT_EQ(game.blue().state().Turn, Side::Blue);
+    EXPECT_EQ(game.blue().game().toMove(), Side::Blue);
     EXPECT_EQ(game.views().sharedTurnRecord(), Side::Blue);
     EXPECT_EQ(game.blue().cell(43).picture(), Picture::Vint3Red);
 
@@ -311,7 +317,7 @@ TEST(TurnOrder, SwitchingAutomaticallyHandsEachMoveToTheOtherView) {
     game.drag(17, 26);
     EXPECT_EQ(game.views().shown(), &game.red());
     EXPECT_TRUE(game.blue().isHidden());
-    EXPECT_EQ(game.red().state().Turn, Side::Red);
+    EXPECT_EQ(game.red().game().toMove(), Side::Red);
     EXPECT_EQ(game.views().sharedTurnRecord(), Side::Red);
     EXPECT_EQ(Tag(game.red(), 26), "H3");
 }

@@ -26,7 +26,7 @@ std::string Record(bool h1Com, Cell h1ComCell, bool h3Com, Cell h3ComCell) {
     return text.str();
 }
 std::string ComOf(const BoardWindow& window) {
-    const CommitmentRecord& com = window.state().com;
+    const CommitmentRecord& com = window.game().commitments();
     return Record(com.H1Com, com.H1ComCell, com.H3Com, com.H3ComCell);
 }
 const std::string NoCommitment = Record(false, NoCell, false, NoCell);
@@ -134,7 +134,7 @@ protected:
         ASSERT_EQ(&game.shown(), &to);
         EXPECT_TRUE(from.isHidden());
         EXPECT_EQ(CellsNotShowing(to, position), None);
-        EXPECT_EQ(to.state().Turn, turn());
+        EXPECT_EQ(to.game().toMove(), turn());
     }
 
     // Refused for the obligation, then the button marks the man to capture.
@@ -206,8 +206,8 @@ TEST_F(ViewSwitching, SwitchByMenuCarriesTheCommitmentBothWays) {
     game.trigger("mnuRed");
     expectHandedOver(blue(), red(), After("61-43 16-34"));
     EXPECT_EQ(ComOf(red()), BlueCommittedOn(34));
-    // This time only the menu leaves the marker in the blue view.
-    ASSERT_EQ(HiddenCellsOf(blue()), None);
+    // The view left keeps the committed man marked while it is not on screen.
+    ASSERT_EQ(HiddenCellsOf(blue()), std::vector<Cell>{34});
     game.trigger("mnuBlue");
     EXPECT_EQ(ComOf(blue()), BlueCommittedOn(34));
     EXPECT_EQ(HiddenCellsOf(blue()), None);
@@ -244,19 +244,22 @@ TEST_F(ViewSwitching, SwitchAutomaticallyToggledInEitherViewSetsBoth) {
 TEST_F(ViewSwitching, ActivationRunsOnlyWhenAViewBecomesTheShownOne) {
     switchOff();
     game.play("61-43");
-    game.trigger("mnuBlue");  // the blue view takes the move over ...
+    game.trigger("mnuBlue");
     game.trigger("mnuRed");
-    game.trigger("mnuReset");  // ... and keeps it while hidden
+    game.play("16-34");  // take back is open in the red view ...
     QWidget elsewhere;
     elsewhere.show();
     elsewhere.activateWindow();
     QCoreApplication::processEvents();
     red().activateWindow();
     QCoreApplication::processEvents();
-    EXPECT_EQ(CellsNotShowing(red(), StartingPosition()), None);
-    EXPECT_EQ(CellsNotShowing(blue(), After("61-43")), None);
+    // ... and stays open: the desktop's activation is not the view's.
+    EXPECT_TRUE(item(red(), "mnuUnmove").isEnabled());
+    // Both views draw the one game, the hidden one too.
+    EXPECT_EQ(CellsNotShowing(red(), After("61-43 16-34")), None);
+    EXPECT_EQ(blue().position(), After("61-43 16-34"));
     game.trigger("mnuBlue");
-    EXPECT_EQ(CellsNotShowing(blue(), StartingPosition()), None);
+    EXPECT_FALSE(item(blue(), "mnuUnmove").isEnabled());
 }
 
 // ------------------------------------- obligations that must not outlive a move
@@ -315,7 +318,7 @@ TEST_F(TakeBack, OfACaptureReturnsTheCapturedMan) {
     EXPECT_EQ(CellsNotShowing(red(), After("61-43 16-34")), None);
     EXPECT_EQ(red().cell(34).tag(), "H3");
     EXPECT_EQ(red().cell(34).picture(), Picture::Vint3Blue);
-    EXPECT_EQ(red().state().Turn, Side::Red);
+    EXPECT_EQ(red().game().toMove(), Side::Red);
     EXPECT_EQ(turn(), Side::Red);
     EXPECT_FALSE(item(red(), "mnuUnmove").isEnabled());
 }
@@ -325,7 +328,7 @@ TEST_F(TakeBack, OfAPlainMoveEmptiesTheTargetAndGoesBackOneMoveOnly) {
     game.play("61-43 16-34");
     game.trigger("mnuUnmove");
     EXPECT_EQ(CellsNotShowing(red(), After("61-43")), None);
-    EXPECT_EQ(red().state().Turn, Side::Blue);
+    EXPECT_EQ(red().game().toMove(), Side::Blue);
     EXPECT_EQ(turn(), Side::Blue);
     // The blue man on 34 is gone, and with him his commitment.
     EXPECT_EQ(ComOf(red()), NoCommitment);

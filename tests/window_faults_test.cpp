@@ -49,7 +49,7 @@ void UncheckSwitchAutomatically(GameDriver& game) {
 
 // Moves that stand and leave the game going.
 std::vector<Move> OrdinaryMoves(const BoardWindow& window, Side mover) {
-    std::vector<Move> moves = StandingMoves(window.position(), mover, window.state().com);
+    std::vector<Move> moves = StandingMoves(window.position(), mover, window.game().commitments());
     std::erase_if(moves, [](const Move& move) { return move.decision.outcome != DropOutcome::Moved; });
     return moves;
 }
@@ -60,7 +60,7 @@ void ExpectNewGameInBothViews(GameDriver& game) {
     for (BoardWindow* window : {&game.red(), &game.blue()}) {
         SCOPED_TRACE(window->view().formName);
         EXPECT_EQ(window->position(), StartingPosition());
-        EXPECT_EQ(window->state().Turn, Side::Red);
+        EXPECT_EQ(window->game().toMove(), Side::Red);
         EXPECT_FALSE(window->hiddenCells().any());
         EXPECT_FALSE(window->isDragging());
         EXPECT_TRUE(window->cell(0).isEnabled());
@@ -129,7 +129,7 @@ TEST(ManHeld, TakingBackTheLastMoveLetsGoOfHim) {
 
     EXPECT_EQ(game.red().position(), StartingPosition());
     EXPECT_EQ(game.views().sharedTurnRecord(), Side::Red);
-    EXPECT_EQ(game.red().state().Turn, Side::Red);
+    EXPECT_EQ(game.red().game().toMove(), Side::Red);
     EXPECT_FALSE(game.red().isDragging());
     EXPECT_EQ(game.message(), "");
     game.drag(72, 63);
@@ -171,7 +171,7 @@ TEST(HiddenView, PressesThatReachItMoveNothing) {
         EXPECT_EQ(hidden.position(), StartingPosition());
         EXPECT_EQ(game.red().position(), StartingPosition());
         EXPECT_EQ(game.views().sharedTurnRecord(), Side::Red);
-        EXPECT_EQ(game.red().state().Turn, Side::Red);
+        EXPECT_EQ(game.red().game().toMove(), Side::Red);
         // The shown view plays on as if nothing had happened.
         game.drag(72, 63);
         EXPECT_EQ(game.red().cell(63).tag(), "H1");

@@ -1,6 +1,7 @@
 // The board window as it opens: the starting position, the drawing of both
 // views, their icon, and what is shown and hidden before anyone has moved.
-#include "application.h"
+#include "program.h"
+#include "startup.h"
 #include "game_driver.h"
 #include "layout.h"
 
@@ -41,7 +42,7 @@ TEST(StartingPosition, ThirteenMenEachOnTheirHomeCornersAndRedToMove) {
     for (Cell i : {9, 8, 19, 7, 18, 29, 6, 17, 28, 39, 16, 27, 38}) EXPECT_EQ(red.cell(i).tag(), "H3");
     // The outer cells of the fifth line stay empty.
     for (Cell i : {50, 94, 5, 49}) EXPECT_EQ(red.cell(i).tag(), "");
-    EXPECT_EQ(red.state().Turn, Side::Red);
+    EXPECT_EQ(red.game().toMove(), Side::Red);
     EXPECT_EQ(game.views().sharedTurnRecord(), Side::Red);
 }
 
@@ -102,7 +103,7 @@ TEST(Layout, FixedClientAreaBelowTheMenuBar) {
 // What a task bar shows for each window once it is on screen: the
 // desktop's icon for the game, or the one built into the program.
 TEST(Layout, EachViewCarriesTheGamesIcon) {
-    Program program(testing::SourcePictures(), 1);
+    Program program(testing::SourcePictures(), {.computer = false});
     program.start();
     for (const char* otherView : {"mnuBlue", "mnuRed"}) {
         BoardWindow& window = *program.views().shown();
@@ -162,17 +163,17 @@ TEST(Commitment, AMoveIntoRangeHidesOneCellOfTheOtherViewUntilTheNextMove) {
     GameDriver game;
     game.trigger("mnuSwitch");  // both players stay in the red view
     game.play("61-43");
-    EXPECT_FALSE(game.red().state().com.H1Com);
+    EXPECT_FALSE(game.red().game().commitments().H1Com);
     EXPECT_TRUE(game.blue().hiddenCells().none());
     game.play("16-34");  // blue's man on 34 stands in reach of red's on 43
-    EXPECT_TRUE(game.red().state().com.H3Com);
-    EXPECT_EQ(game.red().state().com.H3ComCell, 34);
+    EXPECT_TRUE(game.red().game().commitments().H3Com);
+    EXPECT_EQ(game.red().game().commitments().H3ComCell, 34);
     CellSet expected;
     expected.set(34);
     EXPECT_EQ(game.blue().hiddenCells(), expected);
     game.play("43-34");  // red captures; his man on 34 is in nobody's reach
-    EXPECT_FALSE(game.red().state().com.H1Com);
-    EXPECT_EQ(game.red().state().com.H1ComCell, NoCell);
+    EXPECT_FALSE(game.red().game().commitments().H1Com);
+    EXPECT_EQ(game.red().game().commitments().H1ComCell, NoCell);
     EXPECT_TRUE(game.blue().hiddenCells().none());
 }
 

@@ -27,22 +27,6 @@
         <translation>, aufgenommen</translation>
     </message>
     <message>
-        <source>Red</source>
-        <translation>Rot</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>Blau</translation>
-    </message>
-    <message>
-        <source>GAME OVER!! %1 won</source>
-        <translation>SPIEL AUS!! %1 hat gewonnen</translation>
-    </message>
-    <message>
-        <source>%1 to move</source>
-        <translation>%1 ist am Zug</translation>
-    </message>
-    <message>
         <source>%1 moved %2 to %3</source>
         <translation>%1 zog von %2 nach %3</translation>
     </message>
@@ -53,6 +37,10 @@
     <message>
         <source>. GAME OVER!!</source>
         <translation>. SPIEL AUS!!</translation>
+    </message>
+    <message>
+        <source>Game opened: %1 moves, %2</source>
+        <translation>Spiel geöffnet: %1 Züge, %2</translation>
     </message>
 </context>
 <context>
@@ -231,14 +219,6 @@ Ziehe einen Stein mit der Maus; setze ihn auf einen Stein des Gegners, um ihn zu
 <context>
     <name>vintrel::MoveList</name>
     <message>
-        <source>red</source>
-        <translation>Rot</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>Blau</translation>
-    </message>
-    <message>
         <source>%1 %2 %3 to %4</source>
         <translation>%1 %2 %3 nach %4</translation>
     </message>
@@ -348,7 +328,15 @@ Ziehe einen Stein mit der Maus; setze ihn auf einen Stein des Gegners, um ihn zu
     </message>
 </context>
 <context>
-    <name>vintrel::Replay</name>
+    <name>vintrel::Words</name>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
     <message>
         <source>red</source>
         <translation>Rot</translation>
@@ -358,16 +346,12 @@ Ziehe einen Stein mit der Maus; setze ihn auf einen Stein des Gegners, um ihn zu
         <translation>Blau</translation>
     </message>
     <message>
-        <source>GAME OVER!! %1 won</source>
-        <translation>SPIEL AUS!! %1 hat gewonnen</translation>
-    </message>
-    <message>
         <source>%1 to move</source>
         <translation>%1 ist am Zug</translation>
     </message>
     <message>
-        <source>Game opened: %1 moves, %2</source>
-        <translation>Spiel geöffnet: %1 Züge, %2</translation>
+        <source>GAME OVER!! %1 won</source>
+        <translation>SPIEL AUS!! %1 hat gewonnen</translation>
     </message>
 </context>
 </TS>

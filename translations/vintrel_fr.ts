@@ -27,22 +27,6 @@
         <translation>, saisi</translation>
     </message>
     <message>
-        <source>Red</source>
-        <translation>Rouge</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>Bleu</translation>
-    </message>
-    <message>
-        <source>GAME OVER!! %1 won</source>
-        <translation>FIN DU JEU&#xa0;!! %1 a gagné</translation>
-    </message>
-    <message>
-        <source>%1 to move</source>
-        <translation>%1 au trait</translation>
-    </message>
-    <message>
         <source>%1 moved %2 to %3</source>
         <translation>%1 a joué de %2 à %3</translation>
     </message>
@@ -53,6 +37,10 @@
     <message>
         <source>. GAME OVER!!</source>
         <translation>. FIN DU JEU&#xa0;!!</translation>
+    </message>
+    <message>
+        <source>Game opened: %1 moves, %2</source>
+        <translation>Partie ouverte : %1 coups, %2</translation>
     </message>
 </context>
 <context>
@@ -231,14 +219,6 @@ Faites glisser un pion avec la souris&#xa0;; posez-le sur un pion adverse pour l
 <context>
     <name>vintrel::MoveList</name>
     <message>
-        <source>red</source>
-        <translation>rouge</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>bleu</translation>
-    </message>
-    <message>
         <source>%1 %2 %3 to %4</source>
         <translation>%1 %2 %3 vers %4</translation>
     </message>
@@ -348,7 +328,15 @@ Faites glisser un pion avec la souris&#xa0;; posez-le sur un pion adverse pour l
     </message>
 </context>
 <context>
-    <name>vintrel::Replay</name>
+    <name>vintrel::Words</name>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
     <message>
         <source>red</source>
         <translation>rouge</translation>
@@ -358,16 +346,12 @@ Faites glisser un pion avec la souris&#xa0;; posez-le sur un pion adverse pour l
         <translation>bleu</translation>
     </message>
     <message>
-        <source>GAME OVER!! %1 won</source>
-        <translation>FIN DU JEU&#xa0;!! %1 a gagné</translation>
-    </message>
-    <message>
         <source>%1 to move</source>
         <translation>%1 au trait</translation>
     </message>
     <message>
-        <source>Game opened: %1 moves, %2</source>
-        <translation>Partie ouverte : %1 coups, %2</translation>
+        <source>GAME OVER!! %1 won</source>
+        <translation>FIN DU JEU&#xa0;!! %1 a gagné</translation>
     </message>
 </context>
 </TS>

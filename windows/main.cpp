@@ -1,4 +1,5 @@
-#include "application.h"
+#include "program.h"
+#include "startup.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -63,7 +64,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    vintrel::Program program(*search.files, QRandomGenerator::global()->generate64());
+    vintrel::Program program(*search.files, {.seed = QRandomGenerator::global()->generate64()});
     QObject::connect(&program.views(), &vintrel::ViewPair::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     program.start();

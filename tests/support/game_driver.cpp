@@ -22,20 +22,23 @@ const PictureFiles& SourcePictures() {
     return files;
 }
 
-GameDriver::GameDriver() : GameDriver(SourcePictures()) {}
+GameDriver::GameDriver(const ProgramOptions& options) : GameDriver(SourcePictures(), options) {}
 
-GameDriver::GameDriver(const PictureFiles& pictures)
+GameDriver::GameDriver(const PictureFiles& pictures, const ProgramOptions& options)
     : pictureFolder_(QFileInfo(pictures.pathOf(Picture::Blank)).path()),
-      views_(std::make_unique<ViewPair>(pictures)),
-      cursor_(std::make_unique<BoardCursor>(*views_)),
-      announcer_(std::make_unique<Announcer>(*views_)) {
-    views_->start();
+      program_(std::make_unique<Program>(pictures, options)) {
+    program_->start();
 }
 
 GameDriver::~GameDriver() = default;
 
+ComputerPlayer& GameDriver::computer() {
+    if (!program_->computer()) throw std::runtime_error("the program has no computer");
+    return *program_->computer();
+}
+
 BoardWindow& GameDriver::shown() {
-    BoardWindow* window = views_->shown();
+    BoardWindow* window = views().shown();
     if (!window) throw std::runtime_error("no window is shown");
     return *window;
 }
@@ -150,19 +153,8 @@ QString GameDriver::message() {
 }
 
 void GameDriver::arrange(const Position& position, Side toMove) {
-    for (BoardWindow* window : {&red(), &blue()}) {
-        const ViewTable& view = window->view();
-        for (Cell i = 0; i < CellCount; ++i) {
-            const Occupant occupant = position[i];
-            window->cell(i).setTag(occupant);
-            window->cell(i).setPicture(occupant == Occupant::RedMan    ? view.redMan
-                                       : occupant == Occupant::BlueMan ? view.blueMan
-                                                                       : Picture::Blank,
-                                       SourcePictures());
-        }
-    }
-    views_->setSharedTurnRecord(toMove);
-    shown().Form_Activate();
+    blue();  // both views built, as a player who had looked at both would find them
+    model().arrange(position, toMove);
 }
 
 namespace {

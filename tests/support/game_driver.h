@@ -3,12 +3,10 @@
 #pragma once
 
 #include "board.h"
-#include "board_cursor.h"
 #include "board_window.h"
 #include "pictures.h"
+#include "program.h"
 #include "rules_support.h"
-#include "screen_reader.h"
-#include "view_pair.h"
 
 #include <QAction>
 #include <QLabel>
@@ -27,16 +25,26 @@ const PictureFiles& SourcePictures();
 // is well.
 using Complaints = std::vector<std::string>;
 
+// No computer unless asked for: two players at one mouse.
+inline constexpr ProgramOptions TwoPlayers{.computer = false};
+
+// The program, started: its red view on screen with a new game.
 class GameDriver {
 public:
-    GameDriver();
+    explicit GameDriver(const ProgramOptions& options = TwoPlayers);
     // A game whose pictures are `pictures`, all found in one folder.
-    explicit GameDriver(const PictureFiles& pictures);
+    explicit GameDriver(const PictureFiles& pictures, const ProgramOptions& options = TwoPlayers);
     ~GameDriver();
 
-    ViewPair& views() { return *views_; }
-    BoardWindow& red() { return views_->red(); }
-    BoardWindow& blue() { return views_->blue(); }
+    Program& program() { return *program_; }
+    GameModel& model() { return program_->model(); }
+    const Game& gameState() { return program_->model().game(); }
+    ViewPair& views() { return program_->views(); }
+    // The computer the options asked for; fails the test if there is none.
+    ComputerPlayer& computer();
+    GameKeeper& games() { return program_->games(); }
+    BoardWindow& red() { return views().red(); }
+    BoardWindow& blue() { return views().blue(); }
     // The window on screen; fails the test if there is none.
     BoardWindow& shown();
 
@@ -77,9 +85,9 @@ public:
     // it is hidden.
     QString message();
 
-    // Sets tags and pictures of both views' cells directly, to reach a
-    // position quickly, with `toMove` to move; the shown window then
-    // activates as on a switch, taking the turn over.
+    // Sets up the game at `position`, `toMove` to move, to reach it
+    // quickly; the shown window then activates as on a switch, taking the
+    // game over.
     void arrange(const Position& position, Side toMove = Side::Red);
 
     // The game as the window's cells hold it, e.g. for comparing views.
@@ -93,10 +101,7 @@ public:
 
 private:
     QString pictureFolder_;
-    std::unique_ptr<ViewPair> views_;
-    // Attached as the program attaches them: the cursor first.
-    std::unique_ptr<BoardCursor> cursor_;
-    std::unique_ptr<Announcer> announcer_;
+    std::unique_ptr<Program> program_;
 };
 
 }  // namespace vintrel::testing

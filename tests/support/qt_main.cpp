@@ -1,6 +1,6 @@
 // The entry point of every widget test program: a QApplication around
 // GoogleTest, headless unless told otherwise.
-#include "application.h"
+#include "startup.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

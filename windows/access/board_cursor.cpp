@@ -1,6 +1,7 @@
 #include "board_cursor.h"
 
 #include "board_window.h"
+#include "game_model.h"
 #include "view_pair.h"
 
 #include <QAccessible>
@@ -112,6 +113,11 @@ BoardCursor::BoardCursor(ViewPair& pair) : pair_(pair) {
     pair.forEachWindow(this, [this](BoardWindow& window) {
         follow(views_[window.view().turnedHalfRound ? 1 : 0], window);
     });
+    connect(&pair.model(), &GameModel::moved, this, [this](Side, const PlayedMove& move) { moveEnded(move.to); });
+    connect(&pair.model(), &GameModel::changed, this, [this] {
+        for (ViewCursor& view : views_)
+            if (view.window) takeFocusIfLost(view);
+    });
 }
 
 void BoardCursor::follow(ViewCursor& view, BoardWindow& window) {
@@ -129,8 +135,7 @@ void BoardCursor::follow(ViewCursor& view, BoardWindow& window) {
             showRings(false);
             placeOn(view, index);
         });
-    connect(&window, &BoardWindow::moveStood, this, [this](Side, Cell, Cell to, bool) { moveEnded(to); });
-    connect(&window, &BoardWindow::gameChanged, this, [this, &view] { takeFocusIfLost(view); });
+    connect(&window, &BoardWindow::activated, this, [this, &view] { takeFocusIfLost(view); });
 }
 
 BoardCursor::ViewCursor& BoardCursor::cursorOf(const BoardWindow& window) {

@@ -1,7 +1,9 @@
 #include "screen_reader.h"
 
 #include "board_window.h"
+#include "game_model.h"
 #include "view_pair.h"
+#include "words.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -31,20 +33,22 @@ QAccessibleInterface* CellInterfaceFor(const QString& className, QObject* object
     return new CellInterface(static_cast<CellBox*>(object));
 }
 
-QString SideName(Side side) { return side == Side::Red ? Announcer::tr("Red") : Announcer::tr("Blue"); }
-
 }  // namespace
 
 void InstallCellAccessibility() { QAccessible::installFactory(&CellInterfaceFor); }
 
-Announcer::Announcer(ViewPair& pair) : pair_(pair) {
+Announcer::Announcer(ViewPair& pair) : pair_(pair), model_(pair.model()) {
     pair.forEachWindow(this, [this](BoardWindow& window) {
-        connect(&window, &BoardWindow::gameChanged, this, [this, &window] { describeTurn(window); });
-        connect(&window, &BoardWindow::moveStood, this, &Announcer::tellMove);
+        describeTurn(window);
         connect(&window, &BoardWindow::messageShown, this,
                 [this, &window](const QString& message) { tell(window, message); });
     });
-    connect(&pair, &ViewPair::replayEnded, this, &Announcer::tellNews);
+    connect(&pair, &ViewPair::viewShown, this, &Announcer::describeTurn);
+    connect(&model_, &GameModel::changed, this, [this] {
+        for (BoardWindow* window : pair_.builtWindows()) describeTurn(*window);
+    });
+    connect(&model_, &GameModel::moved, this, &Announcer::tellMove);
+    connect(&model_, &GameModel::loaded, this, &Announcer::tellOpenedGame);
     // News left on a widget the focus has left would be read again later,
     // as if new.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old) {
@@ -54,25 +58,29 @@ Announcer::Announcer(ViewPair& pair) : pair_(pair) {
 
 void Announcer::describeTurn(BoardWindow& window) {
     // At the end the turn has not passed: the side to move is the winner.
-    const QString side = SideName(window.state().Turn);
-    window.setAccessibleDescription(window.hasEnded() ? tr("GAME OVER!! %1 won").arg(side)
-                                                     : tr("%1 to move").arg(side));
+    const QString side = Words::side(model_.game().toMove());
+    window.setAccessibleDescription(window.hasEnded() ? Words::won(side) : Words::toMove(side));
 }
 
-void Announcer::tellMove(Side mover, Cell from, Cell to, bool captures) {
+void Announcer::tellMove(Side mover, const PlayedMove& move) {
     // Told in the view the move brought up, or in the same one where the
     // switch is off.
     BoardWindow* shown = pair_.shown();
-    // A replayed game is told once, at its end.
-    if (!shown || pair_.isReplaying()) return;
-    QString news = tr("%1 moved %2 to %3").arg(SideName(mover)).arg(from).arg(to);
-    if (captures) news += tr(", captures");
+    if (!shown) return;
+    QString news = tr("%1 moved %2 to %3").arg(Words::side(mover)).arg(move.from).arg(move.to);
+    if (move.captures) news += tr(", captures");
     if (shown->hasEnded()) news += tr(". GAME OVER!!");
     tell(*shown, news);
 }
 
-void Announcer::tellNews(const QString& news) {
-    if (BoardWindow* shown = pair_.shown()) tell(*shown, news);
+// One piece of news for the whole game, in place of one a move.
+void Announcer::tellOpenedGame() {
+    BoardWindow* shown = pair_.shown();
+    if (!shown) return;
+    const Game& game = model_.game();
+    const QString side = Words::sideWithin(game.toMove());
+    const QString state = game.isOver() ? Words::won(side) : Words::toMove(side);
+    tell(*shown, tr("Game opened: %1 moves, %2").arg(game.moves().size()).arg(state));
 }
 
 void Announcer::tell(BoardWindow& window, const QString& news) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "board.h"
+#include "game.h"
 
 #include <QObject>
 #include <QPointer>
@@ -12,6 +13,7 @@ class QWidget;
 namespace vintrel {
 
 class BoardWindow;
+class GameModel;
 class ViewPair;
 
 // Before any board window exists: a diamond reads as a button, and a man
@@ -28,14 +30,15 @@ public:
     explicit Announcer(ViewPair& pair);
 
 private:
-    // News of the game as a whole, told in the view on screen.
-    void tellNews(const QString& news);
+    // News of a game opened, told in the view on screen.
+    void tellOpenedGame();
     void describeTurn(BoardWindow& window);
-    void tellMove(Side mover, Cell from, Cell to, bool captures);
+    void tellMove(Side mover, const PlayedMove& move);
     void tell(BoardWindow& window, const QString& news);
     void forgetNews();
 
     ViewPair& pair_;
+    GameModel& model_;
     // The widget whose description carries the latest news.
     QPointer<QWidget> newsHolder_;
 };

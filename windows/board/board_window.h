@@ -1,10 +1,11 @@
 // One board window. The red view and the blue view are two instances of
-// it, told apart only by their view table.
+// it, told apart only by their view table. It keeps no game of its own: it
+// draws the one game and turns a player's gestures into requests to it.
 #pragma once
 
 #include "board.h"
-#include "commitment.h"
-#include "elements.h"
+#include "board_widgets.h"
+#include "game.h"
 #include "move.h"
 #include "view_table.h"
 
@@ -12,47 +13,49 @@
 
 #include <array>
 #include <bitset>
+#include <functional>
 #include <optional>
 
 class QAction;
-class QLabel;
-class QPushButton;
+class QMenu;
 
 namespace vintrel {
 
+class GameModel;
 class ViewPair;
 
 using CellSet = std::bitset<CellCount>;
 
-// A window's game-state variables, named as the rules speak of them.
-struct WindowState {
-    Side Turn = Side::Red;
-    Cell DragFromCell = NoCell;
-    Cell LastFromCell = NoCell;
-    Cell LastToCell = NoCell;
-    Cell UndoFromCell = NoCell;
-    Cell UndoToCell = NoCell;
-    bool LastCapture = false;
-    CommitmentRecord com;
-    bool NoMenLeft = false;
-};
-
 class BoardWindow : public QMainWindow {
     Q_OBJECT
 public:
+    enum class Menu { Options, View, Help };
+
     BoardWindow(const ViewTable& view, ViewPair& pair, const PictureFiles& pictures);
 
     const ViewTable& view() const { return view_; }
-    const WindowState& state() const { return state_; }
-    CellBox& cell(Cell index) const { return *cells_[index]; }
+    // The game this window draws.
+    const Game& game() const;
+    CellBox& cell(Cell index) const { return *w_.cells[index]; }
+    // The position as the cells show it.
     Position position() const;
     bool isLoaded() const { return loaded_; }
     bool isDragging() const { return dragButton_.has_value(); }
     // The game ended in this window: its cells stay disabled until a new one.
-    bool hasEnded() const { return !cells_[0]->isEnabled(); }
-    QWidget* board() const { return board_; }
-    // A menu item by its name, for the hands that choose items as a player does.
-    QAction& menuItem(const char* name) const;
+    bool hasEnded() const { return !w_.cells[0]->isEnabled(); }
+    QWidget* board() const { return w_.board; }
+
+    // The menus and the items other parts drive, as a player chooses them.
+    QMenu& menu(Menu which) const { return *menus_[std::size_t(which)]; }
+    QAction& resetItem() const { return *mnuReset_; }
+    QAction& takeBackItem() const { return *mnuUnmove_; }
+    QAction& exitItem() const { return *mnuExit_; }
+    QAction& otherViewItem() const { return *otherViewItem_; }
+    QAction& switchItem() const { return *mnuSwitch_; }
+    // Adds an item named `name` to `which`, before `before` or at the end,
+    // that calls `handler` when chosen.
+    QAction* addMenuItem(Menu which, const char* name, const QString& text, std::function<void()> handler,
+                         QAction* before = nullptr);
 
     // The paths a player's hands take, open to any other hand that plays:
     // the keys, the computer. A press on a cell does what the mouse's does;
@@ -63,7 +66,7 @@ public:
     void carryHeldTo(QPointF boardPoint);
     void dropHeldOn(Cell target);
     void putHeldBack();
-    Cell heldFrom() const { return isDragging() ? state_.DragFromCell : NoCell; }
+    Cell heldFrom() const { return isDragging() ? dragFromCell_ : NoCell; }
     QPointF cellCentre(Cell index) const;
     // While barred, no press picks up a man of that side: "NOT YOUR TURN".
     void barPressesFor(Side side, bool barred) { pressesBarred_[std::size_t(side)] = barred; }
@@ -79,57 +82,42 @@ public:
 
     // Back to the state of a freshly created window, before its load.
     void restoreCreationState();
-    // The red view lays out a new game; the blue view takes the red view's.
-    void Form_Load();
+    // The red view lays out a new game, or only its own side of one when
+    // the game has been replaced already; the blue view takes the game as
+    // it stands.
+    void Form_Load(bool withNewGame = true);
     void Form_Activate();
+    // What the Reset item and button do, the new game itself optional.
+    void resetPieces(bool withNewGame);
 
-    // After a red (H1) or blue (H3) move: does the moved man stand
-    // committed? The answer is kept here and marked in the other window.
-    void H1LegitCom();
-    void H3LegitCom();
-
+    // Draws the game's position: every cell, or those whose man changed.
+    void drawGame(bool everyCell);
+    // Hides the diamonds of the committed men, as a window not on screen
+    // keeps them marked for its next activation.
+    void drawCommitmentMarkers();
     CellSet hiddenCells() const;
-    void setHiddenCells(const CellSet& hidden);
+
+    // The window's answer to a move made in it that stood: the take back,
+    // the end of the game, the switch of view.
+    void answerMove(DropOutcome outcome);
+    // Take back stays open, as after moves made in this window; `earlier`
+    // when the move before the last one may go back too.
+    void openTakeBack(bool earlier);
+    // The player's own way to the other view.
+    void showOtherView() { otherViewItem_Click(); }
 
 signals:
-    // After a move stood and every window took its effect, the other view
-    // shown where the switch is on.
-    void moveStood(vintrel::Side mover, vintrel::Cell from, vintrel::Cell to, bool captures);
     void messageShown(const QString& message);
-    void gameEnded();
-    // The last move was taken back; a new game was laid out in the red view.
-    void tookBack();
-    void newGameLaidOut();
-    // The game may have changed under anyone who watches it: a move, a take
-    // back, a new game, an activation.
-    void gameChanged();
+    // The window came on screen and took the game over.
+    void activated();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
-    // What a take back restores besides the men.
-    struct CommitmentsBefore {
-        CommitmentRecord com;
-        CellSet markersInTwin;
-    };
-    // The undo record of the move before the last.
-    struct EarlierMove {
-        Cell from;
-        Cell to;
-        bool capture;
-        CommitmentsBefore before;
-    };
-
-    void buildBoard();
-    void buildLines();
-    void buildPanels();
-    void buildButtons();
-    void buildCells();
     void buildMenus();
-    void applyStacking();
-    QWidget* element(const QString& name) const;
+    void connectBoard();
 
     void pbVint_MouseDown(Cell index, Qt::MouseButton button);
     void pbVint_DragDrop(Cell target);
@@ -141,13 +129,10 @@ private:
     void cancelDrag();
     CellBox* cellAt(QPoint globalPosition) const;
 
-    void layOutNewGame();
-    void takeGameFromRedView();
-    void carryOut(Side mover, const DropDecision& decision);
-    void legitCom(Side mover, bool& committed, Cell& comCell);
-    void passTurn();
+    void showNewGame();
     void endGame();
     void closeTakeBack();
+    void takeBackHere();
 
     void cmdReset_Click();
     void mnuUnmove_Click();
@@ -159,10 +144,10 @@ private:
     void cmdokabout_Click();
     void cmdShowCom_Click();
 
+    GameModel& model() const;
     BoardWindow& twin() const;
     Picture pictureOf(Occupant occupant) const;
     void setOccupant(Cell index, Occupant occupant);
-    void refreshCellFromTwin(Cell index);
     void setFrameAndBackground(const QColor& frame, const QColor& background);
     // `message` is the English text, shown in the player's language.
     void showInfo(const char* message);
@@ -172,33 +157,21 @@ private:
     const ViewTable& view_;
     ViewPair& pair_;
     const PictureFiles& pictures_;
-    WindowState state_;
-    CommitmentsBefore undoCommitments_;
-    std::optional<EarlierMove> earlierMove_;
+    BoardWidgets w_;
+    Cell dragFromCell_ = NoCell;
+    // The move before the last one made here may be taken back after it.
+    bool earlierMoveOpen_ = false;
     bool loaded_ = false;
     // The button that holds a man, Qt::NoButton for a hand without one.
     std::optional<Qt::MouseButton> dragButton_;
     std::array<bool, 2> pressesBarred_{};
 
-    QWidget* board_ = nullptr;
-    std::array<CellBox*, CellCount> cells_{};
-    std::array<LineWidget*, 4> frame_{};
-    std::array<LineWidget*, 4> colourLines_{};
-    QList<QLabel*> background_;
-    QLabel* lblInfo_ = nullptr;
-    QLabel* lblRules_ = nullptr;
-    QLabel* lblOVER_ = nullptr;
-    QLabel* lblabout_ = nullptr;
-    QPushButton* cmdShowCom_ = nullptr;
-    QPushButton* cmdReset_ = nullptr;
-    QPushButton* cmdHideRules_ = nullptr;
-    QPushButton* cmdokabout_ = nullptr;
-    QLabel* dragImage_ = nullptr;
-
+    std::array<QMenu*, 3> menus_{};
+    QAction* mnuReset_ = nullptr;
     QAction* mnuUnmove_ = nullptr;
+    QAction* mnuExit_ = nullptr;
     QAction* otherViewItem_ = nullptr;
     QAction* mnuSwitch_ = nullptr;
-
 };
 
 }  // namespace vintrel

@@ -1,13 +1,23 @@
 #include "view_pair.h"
 
 #include "board_window.h"
+#include "game_model.h"
 #include "view_table.h"
 
 namespace vintrel {
 
-ViewPair::ViewPair(const PictureFiles& pictures)
-    : pictures_(pictures),
-      red_(std::make_unique<BoardWindow>(RedView, *this, pictures)) {}
+ViewPair::ViewPair(GameModel& model, const PictureFiles& pictures)
+    : model_(model), pictures_(pictures), red_(std::make_unique<BoardWindow>(RedView, *this, pictures)) {
+    connect(&model, &GameModel::moved, this, [this](Side, PlayedMove, DropOutcome outcome) { moved(outcome); });
+    connect(&model, &GameModel::tookBack, this, [this] { drawGame(false); });
+    connect(&model, &GameModel::newGameBegun, this, [this] { drawGame(true); });
+    connect(&model, &GameModel::loaded, this, &ViewPair::showOpenedGame);
+    // The view on screen takes a game set up over as at a switch of view.
+    connect(&model, &GameModel::arranged, this, [this] {
+        drawGame(true);
+        if (BoardWindow* window = shown()) window->Form_Activate();
+    });
+}
 
 ViewPair::~ViewPair() = default;
 
@@ -24,7 +34,10 @@ BoardWindow& ViewPair::blue() const {
     blue_ = std::make_unique<BoardWindow>(BlueView, self, pictures_);
     std::erase_if(self.attachments_, [](const Attachment& a) { return !a.owner; });
     for (const Attachment& attachment : std::vector(attachments_)) attachment.attach(*blue_);
-    if (blueLoadDue_) blue_->Form_Load();
+    if (blueLoadDue_) {
+        blue_->Form_Load();
+        blue_->drawCommitmentMarkers();
+    }
     return *blue_;
 }
 
@@ -48,6 +61,8 @@ BoardWindow* ViewPair::shown() const {
     return nullptr;
 }
 
+Side ViewPair::sharedTurnRecord() const { return model_.game().toMove(); }
+
 void ViewPair::loadBlueView() {
     blueLoadDue_ = true;
     if (blue_ && !blue_->isLoaded()) blue_->Form_Load();
@@ -59,6 +74,7 @@ void ViewPair::showInsteadOf(BoardWindow& next, BoardWindow& current) {
     next.move(current.pos());
     showView(next);
     current.hide();
+    current.drawCommitmentMarkers();
 }
 
 void ViewPair::showView(BoardWindow& window) {
@@ -68,20 +84,69 @@ void ViewPair::showView(BoardWindow& window) {
     window.show();
     window.raise();
     window.activateWindow();
+    emit viewShown(window);
 }
 
-void ViewPair::restart() {
+void ViewPair::restart(bool withNewGame) {
     // Windows are re-initialised, never destroyed: the handler that asked
     // for the restart is still running in one of them.
     if (blue_) blue_->hide();
     for (BoardWindow* window : builtWindows()) window->restoreCreationState();
-    sharedTurnRecord_ = Side::Red;
-    start();
+    red_->Form_Load(withNewGame);
+    showView(*red_);
 }
 
-void ViewPair::endReplay(const QString& news) {
-    replaying_ = false;
-    emit replayEnded(news);
+// Every view draws the change; the one not on screen keeps the commitment
+// marked for its next activation.
+void ViewPair::drawGame(bool everyCell) {
+    BoardWindow* onScreen = shown();
+    for (BoardWindow* window : builtWindows()) {
+        window->drawGame(everyCell);
+        if (window != onScreen) window->drawCommitmentMarkers();
+    }
+}
+
+void ViewPair::moved(DropOutcome outcome) {
+    drawGame(false);
+    if (BoardWindow* window = shown()) window->answerMove(outcome);
+}
+
+namespace {
+
+DropOutcome LastOutcome(const Game& game) {
+    const Game before = game.after(game.moves().size() - 1);
+    const PlayedMove& last = game.moves().back();
+    return DecideDrop(before.position(), before.toMove(), before.commitments(), last.from, last.to).outcome;
+}
+
+}  // namespace
+
+// An opened game stands as if its moves had been played by hand after a
+// Reset in the view on screen: every move but the last in the red view
+// with the switch off, the last in the view play by hand would have made
+// it in, with the switch as the player left it. The take back, the end of
+// the game and the switch of view then follow from the windows' own rules.
+void ViewPair::showOpenedGame() {
+    BoardWindow* onScreen = shown();
+    if (!onScreen) return drawGame(true);
+    const bool switchOn = onScreen->switchItem().isChecked();
+    onScreen->putHeldBack();
+    onScreen->resetPieces(false);
+    drawGame(true);
+    const Game& game = model_.game();
+    const std::size_t plies = game.moves().size();
+    if (plies >= 2) red_->openTakeBack(plies >= 3);
+    const Side lastMover = plies % 2 == 1 ? Side::Red : Side::Blue;
+    BoardWindow& view = viewForOpenedGame(plies == 0 ? Side::Red : lastMover, *onScreen, switchOn);
+    if (&view != shown()) shown()->showOtherView();
+    for (BoardWindow* window : builtWindows()) window->switchItem().setChecked(switchOn);
+    if (plies > 0) view.answerMove(LastOutcome(game));
+}
+
+BoardWindow& ViewPair::viewForOpenedGame(Side lastMover, BoardWindow& onScreen, bool switchOn) {
+    if (const std::optional<Side> computer = computerSide_()) return *computer == Side::Blue ? red() : blue();
+    if (switchOn) return lastMover == Side::Red ? red() : blue();
+    return onScreen;
 }
 
 void ViewPair::unload() {

@@ -1,8 +1,9 @@
-// The red view and the blue view: which one is shown, the turn they share,
-// and the program's end.
+// The red view and the blue view of the one game: which one is shown, how
+// a change of the game reaches them, and the program's end.
 #pragma once
 
 #include "board.h"
+#include "game.h"
 #include "pictures.h"
 
 #include <QObject>
@@ -10,24 +11,36 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace vintrel {
 
 class BoardWindow;
+class GameModel;
 
 class ViewPair : public QObject {
     Q_OBJECT
 public:
-    explicit ViewPair(const PictureFiles& pictures);
+    // Draws `model`, which must outlive the pair: the pair listens to it
+    // before anyone else, so that whoever follows the game finds the views
+    // already showing each change.
+    ViewPair(GameModel& model, const PictureFiles& pictures);
     ~ViewPair() override;
+
+    GameModel& model() const { return model_; }
+    // The side the computer plays against a player, if any: an opened game
+    // is shown in the player's view.
+    void setComputerSide(std::function<std::optional<Side>()> computerSide) {
+        computerSide_ = std::move(computerSide);
+    }
 
     // Loads the red view with a new game and shows it.
     void start();
 
     BoardWindow& red() const { return *red_; }
-    // Built when first needed: until the first move or change of view the
-    // red view's cells are the whole game.
+    // Built when first needed: until the first change of view the red
+    // view is the only one.
     BoardWindow& blue() const;
     BoardWindow& twinOf(const BoardWindow& window) const;
     // The windows built so far.
@@ -39,46 +52,43 @@ public:
     // The window on screen, or nullptr once the program has ended.
     BoardWindow* shown() const;
 
-    // Between these two, the moves that stand are a game being replayed,
-    // not played: whoever tells or keeps each move as it comes waits for
-    // the end, which comes with its news.
-    void beginReplay() { replaying_ = true; }
-    void endReplay(const QString& news);
-    bool isReplaying() const { return replaying_; }
-
     // Whose turn it is, for both windows alike.
-    Side sharedTurnRecord() const { return sharedTurnRecord_; }
-    void setSharedTurnRecord(Side side) { sharedTurnRecord_ = side; }
+    Side sharedTurnRecord() const;
 
     void loadBlueView();
     // Brings `next` up to date and shows it in the place of `current`.
     void showInsteadOf(BoardWindow& next, BoardWindow& current);
-    // Both windows as new, then a new game in the red view.
-    void restart();
+    // Both windows as new, then a new game in the red view (or the game
+    // as it stands, when it has been replaced already).
+    void restart(bool withNewGame = true);
     // Closes both windows; the program ends.
     void unload();
 
 signals:
     void programEnded();
-    // "Game opened: 23 moves, blue to move"
-    void replayEnded(const QString& news);
+    // A window came on screen.
+    void viewShown(vintrel::BoardWindow& window);
 
 private:
     void showView(BoardWindow& window);
+    void drawGame(bool everyCell);
+    void moved(DropOutcome outcome);
+    void showOpenedGame();
+    BoardWindow& viewForOpenedGame(Side lastMover, BoardWindow& onScreen, bool switchOn);
 
     struct Attachment {
         QPointer<QObject> owner;
         std::function<void(BoardWindow&)> attach;
     };
 
+    GameModel& model_;
     const PictureFiles& pictures_;
+    std::function<std::optional<Side>()> computerSide_ = [] { return std::nullopt; };
     std::vector<Attachment> attachments_;
     std::unique_ptr<BoardWindow> red_;
     mutable std::unique_ptr<BoardWindow> blue_;
     bool blueLoadDue_ = false;
-    Side sharedTurnRecord_ = Side::Red;
     bool unloading_ = false;
-    bool replaying_ = false;
 };
 
 }  // namespace vintrel

@@ -2,6 +2,7 @@
 
 #include "board_window.h"
 #include "commitment.h"
+#include "game_model.h"
 #include "view_pair.h"
 
 #include <QAction>
@@ -47,6 +48,9 @@ ComputerPlayer::ComputerPlayer(ViewPair& views, std::uint64_t seed) : views_(vie
     connect(&menu_, &PlayersMenu::hintAsked, this, &ComputerPlayer::askForHint);
     connect(&thinker_, &Thinker::answered, this, &ComputerPlayer::answered);
     connect(&views, &ViewPair::programEnded, this, &ComputerPlayer::stopWork);
+    connect(&views, &ViewPair::viewShown, this, &ComputerPlayer::gameChanged);
+    connect(&views.model(), &GameModel::changed, this, &ComputerPlayer::gameChanged);
+    connect(&views.model(), &GameModel::tookBack, this, &ComputerPlayer::tookBack);
     // The players chosen in an earlier run.
     playersChanged();
 }
@@ -55,9 +59,6 @@ void ComputerPlayer::connectWindow(BoardWindow& window) {
     // A view built late takes on what the players chose.
     for (Side side : {Side::Red, Side::Blue}) window.barPressesFor(side, plays(side));
     if (switchBefore_) suspendSwitch();
-    connect(&window, &BoardWindow::gameChanged, this, &ComputerPlayer::gameChanged);
-    // Runs after the window's own take back.
-    connect(&window.menuItem("mnuUnmove"), &QAction::triggered, this, [this, &window] { tookBack(window); });
 }
 
 void ComputerPlayer::playersChanged() {
@@ -157,24 +158,24 @@ void ComputerPlayer::stopWork() {
 // The computer's reply goes back with the move it answered, so that the
 // player is to move again. Playing both sides, it takes back its last two
 // moves alike, and plays on from there.
-void ComputerPlayer::tookBack(BoardWindow& window) {
-    if (plays(views_.sharedTurnRecord())) window.takeBackEarlierMove();
+void ComputerPlayer::tookBack() {
+    if (BoardWindow* window = shown(); window && plays(views_.sharedTurnRecord())) window->takeBackEarlierMove();
 }
 
 void ComputerPlayer::suspendSwitch() {
-    if (!switchBefore_) switchBefore_ = views_.red().menuItem("mnuSwitch").isChecked();
+    if (!switchBefore_) switchBefore_ = views_.red().switchItem().isChecked();
     for (BoardWindow* window : views_.builtWindows()) {
-        window->menuItem("mnuSwitch").setChecked(false);
-        window->menuItem("mnuSwitch").setEnabled(false);
+        window->switchItem().setChecked(false);
+        window->switchItem().setEnabled(false);
     }
 }
 
 void ComputerPlayer::restoreSwitch() {
     if (!switchBefore_) return;
     for (BoardWindow* window : views_.builtWindows()) {
-        window->menuItem("mnuSwitch").setChecked(*switchBefore_);
+        window->switchItem().setChecked(*switchBefore_);
         // A window whose game has ended keeps the item disabled.
-        window->menuItem("mnuSwitch").setEnabled(!window->hasEnded());
+        window->switchItem().setEnabled(!window->hasEnded());
     }
     switchBefore_.reset();
 }
@@ -187,7 +188,7 @@ void ComputerPlayer::openInPlayersView() {
     if (!window || !playsAny() || playsBoth()) return;
     const bool redViewShown = !window->view().turnedHalfRound;
     if (redViewShown == plays(Side::Blue)) return;
-    QAction& otherView = window->menuItem(window->view().otherViewItem.name);
+    QAction& otherView = window->otherViewItem();
     if (otherView.isEnabled()) otherView.trigger();
 }
 
@@ -207,10 +208,9 @@ void ComputerPlayer::updateHint() {
 BoardWindow* ComputerPlayer::shown() const { return views_.shown(); }
 
 engine::GameState ComputerPlayer::game() const {
-    const BoardWindow& window = *shown();
-    const Side toMove = views_.sharedTurnRecord();
-    const Position position = window.position();
-    return engine::GameState::From(position, toMove, ObligationOf(window.state().com, position, toMove));
+    const Game& game = views_.model().game();
+    const Position& position = game.position();
+    return engine::GameState::From(position, game.toMove(), ObligationOf(game.commitments(), position, game.toMove()));
 }
 
 bool ComputerPlayer::isComputersTurn(const engine::GameState& game) const { return plays(game.toMove()); }

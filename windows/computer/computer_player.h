@@ -72,7 +72,7 @@ private:
     void pauseOver();
     void glide(BoardWindow& window, engine::Move move, Purpose purpose);
     void stopWork();
-    void tookBack(BoardWindow& window);
+    void tookBack();
     void suspendSwitch();
     void restoreSwitch();
     void openInPlayersView();

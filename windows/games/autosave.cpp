@@ -1,8 +1,7 @@
 #include "autosave.h"
 
-#include "game_record.h"
+#include "game_model.h"
 #include "notation.h"
-#include "view_pair.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,13 +24,16 @@ QString WriteWhole(const QString& path, const QByteArray& text) {
 
 }  // namespace
 
-Autosave::Autosave(GameRecord& record, ViewPair& views, std::function<std::string()> text)
-    : record_(record), views_(views), text_(std::move(text)), writer_(new QObject) {
+Autosave::Autosave(GameModel& model, std::function<std::string()> text)
+    : model_(model), text_(std::move(text)), writer_(new QObject) {
     writer_->moveToThread(&thread_);
     connect(&thread_, &QThread::finished, writer_, &QObject::deleteLater);
     thread_.start();
     readSavedMoves();
-    connect(&record, &GameRecord::movesChanged, this, &Autosave::movesChanged);
+    // A new game keeps the last one in the file until its first move.
+    connect(&model, &GameModel::moved, this, &Autosave::save);
+    connect(&model, &GameModel::tookBack, this, &Autosave::save);
+    connect(&model, &GameModel::loaded, this, &Autosave::save);
 }
 
 Autosave::~Autosave() {
@@ -52,14 +54,8 @@ void Autosave::readSavedMoves() {
         savedMoves_ = read.game->moves;
 }
 
-// A new game keeps the last one in the file until its first move; a
-// replay is written once, at its end.
-void Autosave::movesChanged() {
-    if (!views_.isReplaying()) save();
-}
-
 void Autosave::save() {
-    savedMoves_ = record_.moves();
+    savedMoves_ = model_.game().moves();
     emit savedMovesChanged();
     const QByteArray text = QByteArray::fromStdString(text_());
     QMetaObject::invokeMethod(writer_, [this, text, file = path()] {

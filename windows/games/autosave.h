@@ -14,21 +14,20 @@
 
 namespace vintrel {
 
-class GameRecord;
-class ViewPair;
+class GameModel;
 
 class Autosave : public QObject {
     Q_OBJECT
 public:
-    // `text` gives the game on the board in the notation.
-    Autosave(GameRecord& record, ViewPair& views, std::function<std::string()> text);
+    // `text` gives the game in the notation.
+    Autosave(GameModel& model, std::function<std::string()> text);
     // Waits for the writes asked for so far.
     ~Autosave() override;
 
     static QString path();
     // The moves of the game the file holds, or is about to.
     const std::vector<PlayedMove>& savedMoves() const { return savedMoves_; }
-    // Writes the game on the board now, e.g. after a replay.
+    // Writes the game now.
     void save();
     // Returns once every write asked for has ended.
     void flush();
@@ -37,12 +36,10 @@ signals:
     void savedMovesChanged();
 
 private:
-    void movesChanged();
     void readSavedMoves();
     void reportFailure(const QString& error);
 
-    GameRecord& record_;
-    ViewPair& views_;
+    GameModel& model_;
     std::function<std::string()> text_;
     std::vector<PlayedMove> savedMoves_;
     QThread thread_;

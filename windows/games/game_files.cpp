@@ -2,8 +2,7 @@
 
 #include "autosave.h"
 #include "board_window.h"
-#include "game_record.h"
-#include "replay.h"
+#include "game_model.h"
 #include "view_pair.h"
 
 #include <QFile>
@@ -19,26 +18,20 @@
 
 namespace vintrel {
 
-GameFiles::GameFiles(ViewPair& views, GameRecord& record, Replay& replay, Autosave& autosave,
-                     std::function<GameText()> game)
-    : views_(views), record_(record), replay_(replay), autosave_(autosave), game_(std::move(game)) {
+GameFiles::GameFiles(ViewPair& views, GameModel& model, Autosave& autosave, std::function<GameText()> game)
+    : views_(views), model_(model), autosave_(autosave), game_(std::move(game)) {
     views.forEachWindow(this, [this](BoardWindow& window) { addItems(window); });
-    connect(&record, &GameRecord::movesChanged, this, &GameFiles::updateResume);
-    connect(&record, &GameRecord::newGameBegun, this, &GameFiles::updateResume);
+    connect(&model, &GameModel::changed, this, &GameFiles::updateResume);
     connect(&autosave, &Autosave::savedMovesChanged, this, &GameFiles::updateResume);
 }
 
 QString GameFiles::fileFilter() { return tr("VINTREL games (*.vintrel)"); }
 
 void GameFiles::addItems(BoardWindow& window) {
-    QAction* exit = &window.menuItem("mnuExit");
-    QMenu* options = window.menuBar()->findChild<QMenu*>(QStringLiteral("mnuOptions"));
-    auto add = [&](const char* name, const QString& text, QKeySequence keys, auto handler) {
-        auto* item = new QAction(text, options);
-        item->setObjectName(QLatin1String(name));
+    auto add = [&](const char* name, const QString& text, QKeySequence keys, std::function<void()> handler) {
+        QAction* item = window.addMenuItem(BoardWindow::Menu::Options, name, text, std::move(handler),
+                                           &window.exitItem());
         item->setShortcut(keys);
-        options->insertAction(exit, item);
-        connect(item, &QAction::triggered, this, handler);
         return item;
     };
     add("mnuSave", tr("&Save Game…"), QKeySequence::Save, [this] { chooseFile(true); });
@@ -101,15 +94,11 @@ void GameFiles::goBackTo(std::size_t count) {
     replace(std::move(game));
 }
 
-void GameFiles::replace(GameText game) {
-    replay_.play(game.moves);
-    record_.keepTags(std::move(game.tags));
-    autosave_.save();
-}
+void GameFiles::replace(GameText game) { model_.load(std::move(game)); }
 
 void GameFiles::updateResume() {
     const std::vector<PlayedMove>& saved = autosave_.savedMoves();
-    const bool enabled = !saved.empty() && saved != record_.moves();
+    const bool enabled = !saved.empty() && saved != model_.game().moves();
     for (QAction* item : resumeItems_) item->setEnabled(enabled);
 }
 

@@ -18,16 +18,14 @@ namespace vintrel {
 
 class Autosave;
 class BoardWindow;
-class GameRecord;
-class Replay;
+class GameModel;
 class ViewPair;
 
 class GameFiles : public QObject {
     Q_OBJECT
 public:
     // `game` gives the game on the board as text.
-    GameFiles(ViewPair& views, GameRecord& record, Replay& replay, Autosave& autosave,
-              std::function<GameText()> game);
+    GameFiles(ViewPair& views, GameModel& model, Autosave& autosave, std::function<GameText()> game);
 
     // Each says why it failed in a dialog and on standard error, and then
     // leaves the game on the board as it was.
@@ -35,25 +33,24 @@ public:
     bool openText(const QByteArray& text, const QString& source);
     bool resume();
     bool save(const QString& path);
-    // The moves of `game` as far as `count`, replayed in place of the game
-    // on the board.
+    // The moves of `game` as far as `count`, in place of the game on the
+    // board.
     void goBackTo(std::size_t count);
 
     GameText gameText() const { return game_(); }
     static QString fileFilter();
 
 private:
-    void addItems(BoardWindow& window);
     // The game on the board becomes `game`, kept in the autosave at once.
     void replace(GameText game);
+    void addItems(BoardWindow& window);
     void chooseFile(bool saving);
     void updateResume();
     void showError(const QString& message);
     QWidget* dialogParent() const;
 
     ViewPair& views_;
-    GameRecord& record_;
-    Replay& replay_;
+    GameModel& model_;
     Autosave& autosave_;
     std::function<GameText()> game_;
     QList<QAction*> resumeItems_;

@@ -2,8 +2,9 @@
 
 #include "board_window.h"
 #include "game_files.h"
-#include "game_record.h"
+#include "game_model.h"
 #include "view_pair.h"
+#include "words.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,9 +19,7 @@
 namespace vintrel {
 namespace {
 
-QString SideName(std::size_t index) {
-    return index % 2 == 0 ? MoveList::tr("red") : MoveList::tr("blue");
-}
+QString SideName(std::size_t index) { return Words::sideWithin(index % 2 == 0 ? Side::Red : Side::Blue); }
 
 // "12. blue 34x56" to see, "12. blue 34 to 56, captures" to hear.
 QListWidgetItem* RowOf(std::size_t index, const PlayedMove& move) {
@@ -35,12 +34,14 @@ QListWidgetItem* RowOf(std::size_t index, const PlayedMove& move) {
 
 }  // namespace
 
-MoveList::MoveList(ViewPair& views, GameRecord& record, GameFiles& files,
+MoveList::MoveList(ViewPair& views, GameModel& model, GameFiles& files,
                    std::function<std::optional<Side>()> computerSide)
-    : views_(views), record_(record), files_(files), computerSide_(std::move(computerSide)) {
-    connect(&record, &GameRecord::movesChanged, this, &MoveList::follow);
-    connect(&record, &GameRecord::newGameBegun, this, &MoveList::follow);
-    connect(&views, &ViewPair::replayEnded, this, &MoveList::refill);
+    : views_(views), model_(model), files_(files), computerSide_(std::move(computerSide)) {
+    connect(&model, &GameModel::moved, this, &MoveList::follow);
+    connect(&model, &GameModel::tookBack, this, &MoveList::follow);
+    connect(&model, &GameModel::newGameBegun, this, &MoveList::follow);
+    connect(&model, &GameModel::loaded, this, &MoveList::refill);
+    connect(&model, &GameModel::arranged, this, &MoveList::refill);
     connect(&views, &ViewPair::programEnded, this, [this] {
         if (window_) window_->close();
     });
@@ -81,9 +82,7 @@ QListWidget& MoveList::list() {
 }
 
 void MoveList::addItem(BoardWindow& window) {
-    QMenu* viewMenu = window.menuBar()->findChild<QMenu*>(QStringLiteral("mnuView"));
-    auto* item = viewMenu->addAction(tr("&Move List"));
-    item->setObjectName(QStringLiteral("mnuMoves"));
+    QAction* item = window.addMenuItem(BoardWindow::Menu::View, "mnuMoves", tr("&Move List"), {});
     item->setCheckable(true);
     item->setChecked(window_ && window_->isVisible());
     connect(item, &QAction::triggered, this, &MoveList::setShown);
@@ -112,9 +111,8 @@ bool MoveList::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MoveList::follow() {
-    // A replay is listed once, at its end.
-    if (!window_ || views_.isReplaying()) return;
-    const std::vector<PlayedMove>& moves = record_.moves();
+    if (!window_) return;
+    const std::vector<PlayedMove>& moves = model_.game().moves();
     const std::size_t listed = std::size_t(list_->count());
     if (moves.size() == listed + 1)
         list_->addItem(RowOf(listed, moves.back()));
@@ -127,7 +125,7 @@ void MoveList::follow() {
 
 void MoveList::refill() {
     if (!window_) return;
-    const std::vector<PlayedMove>& moves = record_.moves();
+    const std::vector<PlayedMove>& moves = model_.game().moves();
     list_->clear();
     for (std::size_t i = 0; i < moves.size(); ++i) list_->addItem(RowOf(i, moves[i]));
     list_->setCurrentRow(list_->count() - 1);
@@ -140,7 +138,7 @@ void MoveList::chosen(int row) {
     const std::optional<Side> computer = computerSide_();
     const Side toMove = count % 2 == 0 ? Side::Red : Side::Blue;
     if (computer && toMove == *computer && count > 0) --count;
-    if (count >= record_.moves().size()) return;
+    if (count >= model_.game().moves().size()) return;
     const QString text = count == 0 ? tr("Go back to the start of the game? Every move is dropped.")
                                     : tr("Go back to the position after %1? The moves after it are dropped.")
                                           .arg(list_->item(int(count) - 1)->text());

@@ -21,7 +21,7 @@ namespace vintrel {
 
 class BoardWindow;
 class GameFiles;
-class GameRecord;
+class GameModel;
 class ViewPair;
 
 class MoveList : public QObject {
@@ -29,7 +29,7 @@ class MoveList : public QObject {
 public:
     // `computerSide` says which side the computer plays, if any: going back
     // stops at a position where the player is to move.
-    MoveList(ViewPair& views, GameRecord& record, GameFiles& files,
+    MoveList(ViewPair& views, GameModel& model, GameFiles& files,
              std::function<std::optional<Side>()> computerSide);
     ~MoveList() override;
 
@@ -50,7 +50,7 @@ private:
     void pasteGame();
 
     ViewPair& views_;
-    GameRecord& record_;
+    GameModel& model_;
     GameFiles& files_;
     std::function<std::optional<Side>()> computerSide_;
     std::unique_ptr<QWidget> window_;

@@ -1,7 +1,9 @@
-#include "application.h"
+#include "startup.h"
 
+#include "elements.h"
 #include "language.h"
-#include "board_window.h"
+#include "pictures.h"
+#include "screen_reader.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -35,21 +37,6 @@ void ConfigureApplication() {
     InstallCellAccessibility();
 }
 
-Program::Program(const PictureFiles& pictures, std::uint64_t seed)
-    : views_(pictures),
-      computer_(views_, seed),
-      games_(views_, [this] { return computer_.soleSide(); }, [this](Side side) { return playerName(side); }) {
-    views_.forEachWindow(&views_, [](BoardWindow& window) { GiveIconAfterFirstFrame(window); });
-}
-
-// As a game's record names them: "Player", "Computer (Hard)".
-std::string Program::playerName(Side side) {
-    if (!computer_.plays(side)) return "Player";
-    QString level = QString::fromLatin1(engine::NameOf(computer_.menu().strength()));
-    level[0] = level[0].toUpper();
-    return QStringLiteral("Computer (%1)").arg(level).toStdString();
-}
-
 namespace {
 
 // Hands a window the game's icon once its board's first frame is on screen.
@@ -57,8 +44,8 @@ namespace {
 // work, more than building the board; the task bar can wait for it a frame.
 class IconAfterFirstFrame : public QObject {
 public:
-    explicit IconAfterFirstFrame(BoardWindow& window) : QObject(&window), window_(window) {
-        window.board()->installEventFilter(this);
+    IconAfterFirstFrame(QWidget& window, QWidget& board) : QObject(&window), window_(window) {
+        board.installEventFilter(this);
     }
 
 protected:
@@ -80,7 +67,7 @@ private:
 
 }  // namespace
 
-void GiveIconAfterFirstFrame(BoardWindow& window) { new IconAfterFirstFrame(window); }
+void GiveIconAfterFirstFrame(QWidget& window, QWidget& board) { new IconAfterFirstFrame(window, board); }
 
 QIcon GameIcon() {
     // The desktop's icon theme first, so that the task bar shows the icon

@@ -1,0 +1,35 @@
+#include "program.h"
+
+#include "board_window.h"
+#include "startup.h"
+
+namespace vintrel {
+
+Program::Program(const PictureFiles& pictures, const ProgramOptions& options)
+    : views_(model_, pictures),
+      computer_(makeComputer(options)),
+      games_(model_, views_, [this] { return computerSide(); }, [this](Side side) { return playerName(side); }) {
+    views_.setComputerSide([this] { return computerSide(); });
+    views_.forEachWindow(&views_, [](BoardWindow& window) { GiveIconAfterFirstFrame(window, *window.board()); });
+}
+
+std::unique_ptr<ComputerPlayer> Program::makeComputer(const ProgramOptions& options) {
+    if (!options.computer) return nullptr;
+    auto computer = std::make_unique<ComputerPlayer>(views_, options.seed);
+    if (!options.glide) computer->setGlideDuration(0);
+    if (options.computerPauseMs) computer->setMovePause(*options.computerPauseMs);
+    computer->setNodeCap(options.nodeCap);
+    return computer;
+}
+
+std::optional<Side> Program::computerSide() const { return computer_ ? computer_->soleSide() : std::nullopt; }
+
+// As a game's record names them: "Player", "Computer (Hard)".
+std::string Program::playerName(Side side) const {
+    if (!computer_ || !computer_->plays(side)) return "Player";
+    QString level = QString::fromLatin1(engine::NameOf(computer_->menu().strength()));
+    level[0] = level[0].toUpper();
+    return QStringLiteral("Computer (%1)").arg(level).toStdString();
+}
+
+}  // namespace vintrel
