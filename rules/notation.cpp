@@ -1,5 +1,7 @@
 #include "notation.h"
 
+#include "translatable.h"
+
 #include <algorithm>
 #include <unordered_set>
 
@@ -91,14 +93,19 @@ private:
         at_ = to;
     }
 
-    [[noreturn]] void refuse(std::string what, int line) const { throw Refusal{{line, 0, Side::Red, std::move(what)}}; }
-    [[noreturn]] void refuse(std::string what) const { refuse(std::move(what), line_); }
+    using Words = std::vector<std::string>;
+    [[noreturn]] void refuse(NotationFault fault, Words words, int line) const {
+        throw Refusal{{line, 0, Side::Red, fault, std::move(words)}};
+    }
+    [[noreturn]] void refuse(NotationFault fault, Words words = {}) const { refuse(fault, std::move(words), line_); }
     // An error in the move `ply` moves from the start, by default the one
     // now due.
-    [[noreturn]] void refuseMove(std::string what, std::size_t ply) const {
-        throw Refusal{{line_, int(ply / 2 + 1), ply % 2 ? Side::Blue : Side::Red, std::move(what)}};
+    [[noreturn]] void refuseMove(NotationFault fault, Words words, std::size_t ply) const {
+        throw Refusal{{line_, int(ply / 2 + 1), ply % 2 ? Side::Blue : Side::Red, fault, std::move(words)}};
     }
-    [[noreturn]] void refuseMove(std::string what) const { refuseMove(std::move(what), game_.moves().size()); }
+    [[noreturn]] void refuseMove(NotationFault fault, Words words) const {
+        refuseMove(fault, std::move(words), game_.moves().size());
+    }
     Side sideDue() const { return game_.moves().size() % 2 ? Side::Blue : Side::Red; }
 
     void skipBlanks() {
@@ -109,7 +116,7 @@ private:
                 skipTo(std::min(text_.find('\n', at_), text_.size()));
             } else if (peek() == '{') {
                 const std::size_t close = text_.find('}', at_);
-                if (close == std::string_view::npos) refuse("unterminated comment");
+                if (close == std::string_view::npos) refuse(NotationFault::UnterminatedComment);
                 skipTo(close + 1);
             } else {
                 return;
@@ -124,20 +131,20 @@ private:
     // [Name "value"], spaces allowed between the parts.
     void readTag() {
         const int startLine = line_;
-        if (!game_.moves().empty()) refuse("a tag after the moves");
+        if (!game_.moves().empty()) refuse(NotationFault::TagAfterMoves);
         advance();
         skipSpaces();
         const std::size_t nameStart = at_;
         while (!atEnd() && IsNameChar(peek())) advance();
         const std::string name(text_.substr(nameStart, at_ - nameStart));
-        if (name.empty()) refuse(atEnd() ? "unterminated tag" : "a tag without a name", startLine);
+        if (name.empty()) refuse(atEnd() ? NotationFault::UnterminatedTag : NotationFault::TagWithoutName, {}, startLine);
         skipSpaces();
-        if (atEnd()) refuse("unterminated tag " + name, startLine);
-        if (peek() != '"') refuse("tag " + name + " has no quoted value");
+        if (atEnd()) refuse(NotationFault::UnterminatedNamedTag, {name}, startLine);
+        if (peek() != '"') refuse(NotationFault::TagWithoutQuotedValue, {name});
         std::string value = quotedValue(name, startLine);
         skipSpaces();
-        if (atEnd()) refuse("unterminated tag " + name, startLine);
-        if (peek() != ']') refuse("tag " + name + " does not end with ]");
+        if (atEnd()) refuse(NotationFault::UnterminatedNamedTag, {name}, startLine);
+        if (peek() != ']') refuse(NotationFault::TagWithoutBracket, {name});
         advance();
         keepTag(Tag{name, std::move(value)}, startLine);
     }
@@ -148,17 +155,17 @@ private:
             if (peek() == '\\') {
                 advance();
                 if (atEnd()) break;
-                if (peek() != '"' && peek() != '\\') refuse("tag " + name + ": a \\ that escapes neither \" nor \\");
+                if (peek() != '"' && peek() != '\\') refuse(NotationFault::TagWithStrayEscape, {name});
             }
             value += peek();
         }
-        if (atEnd()) refuse("unterminated tag " + name, startLine);
+        if (atEnd()) refuse(NotationFault::UnterminatedNamedTag, {name}, startLine);
         advance();
         return value;
     }
 
     void keepTag(Tag tag, int line) {
-        if (!tagNames_.insert(tag.name).second) refuse("tag " + tag.name + " given twice", line);
+        if (!tagNames_.insert(tag.name).second) refuse(NotationFault::TagGivenTwice, {tag.name}, line);
         if (tag.name == "Result") resultLine_ = line;
         tags_.push_back(std::move(tag));
     }
@@ -168,7 +175,7 @@ private:
         while (!atEnd() && !EndsWord(peek())) advance();
         const std::string_view word = text_.substr(start, at_ - start);
         const Number first = DigitsAt(word, 0);
-        if (first.size == 0) refuse(Shown(word) + " is not a move");
+        if (first.size == 0) refuse(NotationFault::NotAMove, {Shown(word)});
         if (first.size < word.size() && word[first.size] == '.')
             return readNumberedWord(word, first);
         readMove(word);
@@ -178,12 +185,12 @@ private:
     // move written on straight after.
     void readNumberedWord(std::string_view word, Number number) {
         const std::size_t dots = std::min(word.find_first_not_of('.', number.size), word.size()) - number.size;
-        if (dots != 1 && dots != 3) refuse(Shown(word) + " is not a move");
+        if (dots != 1 && dots != 3) refuse(NotationFault::NotAMove, {Shown(word)});
         const int due = int(game_.moves().size() / 2 + 1);
         const std::string_view dueDots = sideDue() == Side::Red ? "." : "...";
         if (number.value != due || dots != dueDots.size())
-            refuseMove("move number " + Shown(word.substr(0, number.size + dots)) + " should be \"" +
-                       std::to_string(due) + std::string(dueDots) + '"');
+            refuseMove(NotationFault::WrongMoveNumber,
+                       {Shown(word.substr(0, number.size + dots)), std::to_string(due) + std::string(dueDots)});
         if (number.size + dots < word.size()) readMove(word.substr(number.size + dots));
     }
 
@@ -194,44 +201,44 @@ private:
         const Number to = DigitsAt(word, mark + 1);
         if (from.size == 0 || mark >= word.size() || (word[mark] != '-' && word[mark] != 'x') || to.size == 0 ||
             mark + 1 + to.size != word.size())
-            refuse(Shown(word) + " is not a move");
+            refuse(NotationFault::NotAMove, {Shown(word)});
         for (const Number& cell : {from, to})
             if (cell.value >= CellCount)
-                refuseMove(Shown(word) + ": there is no diamond " + std::to_string(cell.value) + " (0 to 99)");
+                refuseMove(NotationFault::NoSuchDiamond, {Shown(word), std::to_string(cell.value)});
         play({Cell(from.value), Cell(to.value), word[mark] == 'x'});
     }
 
     void play(const PlayedMove& move) {
         const std::string text = MoveText(move);
-        if (game_.isOver()) refuseMove(text + " after the game has ended");
+        if (game_.isOver()) refuseMove(NotationFault::MoveAfterTheEnd, {text});
         if (game_.moves().size() >= MaxGameMoves)
-            refuse("more than " + std::to_string(MaxGameMoves) + " moves");
+            refuse(NotationFault::TooManyMoves, {std::to_string(MaxGameMoves)});
         const Side side = game_.toMove();
         if (game_.position()[move.from] != ManOf(side))
-            refuseMove(text + ": no " + std::string(NameOf(side)) + " man on " + std::to_string(move.from));
+            refuseMove(side == Side::Red ? NotationFault::NoRedManOn : NotationFault::NoBlueManOn,
+                       {text, std::to_string(move.from)});
         const Cell obligation = ObligationOf(game_.commitments(), game_.position(), side);
         const DropDecision decision = game_.play(move.from, move.to);
-        if (!Stands(decision.outcome)) refuseMove(text + RefusalText(decision.outcome, obligation));
+        if (!Stands(decision.outcome)) refuseMove(RefusalOf(decision.outcome), {text, std::to_string(obligation)});
         if (decision.captures != move.captures) {
             const std::string right = MoveText({move.from, move.to, decision.captures});
-            refuseMove(text + (decision.captures ? " is a capture: " : " captures nothing: ") + right,
+            refuseMove(decision.captures ? NotationFault::IsACapture : NotationFault::CapturesNothing, {text, right},
                        game_.moves().size() - 1);
         }
     }
 
-    static std::string RefusalText(DropOutcome outcome, Cell obligation) {
+    static NotationFault RefusalOf(DropOutcome outcome) {
         switch (outcome) {
-            case DropOutcome::NoChange: return " does not move the man";
-            case DropOutcome::OwnMan: return " lands on own man";
-            case DropOutcome::NotPermitted: return " is out of range";
-            case DropOutcome::MustCapture:
-                return " leaves the committed man at " + std::to_string(obligation) + " uncaptured";
-            default: return " is refused";
+            case DropOutcome::NoChange: return NotationFault::DoesNotMoveTheMan;
+            case DropOutcome::OwnMan: return NotationFault::LandsOnOwnMan;
+            case DropOutcome::NotPermitted: return NotationFault::OutOfRange;
+            case DropOutcome::MustCapture: return NotationFault::LeavesCommittedMan;
+            default: return NotationFault::Refused;
         }
     }
 
     GameText finished() const {
-        if (tags_.empty() && game_.moves().empty()) refuse("not a game: no tags and no moves", 0);
+        if (tags_.empty() && game_.moves().empty()) refuse(NotationFault::NotAGame, {}, 0);
         checkResultTag();
         GameText game;
         for (std::string_view name : StandardTagNames) game.setTag(name, tagValue(name));
@@ -251,13 +258,13 @@ private:
         if (resultLine_ == 0) return;
         const std::string given = tagValue("Result");
         if (given != "1-0" && given != "0-1" && given != "*")
-            refuse("Result " + Shown(given) + " is not 1-0, 0-1 or *", resultLine_);
+            refuse(NotationFault::ResultUnknown, {Shown(given)}, resultLine_);
         const std::string actual = ResultText(game_.result());
         if (given == actual) return;
-        const std::string truth = game_.result() == Result::Unfinished ? "the game is not over"
-                                  : game_.result() == Result::RedWon   ? "red won"
-                                                                       : "blue won";
-        refuse("Result \"" + given + "\" contradicts the moves: " + truth, resultLine_);
+        const NotationFault truth = game_.result() == Result::Unfinished ? NotationFault::ResultButUnfinished
+                                    : game_.result() == Result::RedWon   ? NotationFault::ResultButRedWon
+                                                                         : NotationFault::ResultButBlueWon;
+        refuse(truth, {given}, resultLine_);
     }
 
     std::string_view text_;
@@ -301,12 +308,93 @@ void GameText::setTag(std::string_view name, std::string value) {
         tags.push_back({std::string(name), std::move(value)});
 }
 
+// Each text is said again in the windows' catalogues, under its English.
+std::string_view EnglishTextOf(NotationFault fault) {
+    switch (fault) {
+        case NotationFault::TooLarge:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "larger than 1 MiB, too large for a game");
+        case NotationFault::UnterminatedComment:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "unterminated comment");
+        case NotationFault::TagAfterMoves:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "a tag after the moves");
+        case NotationFault::UnterminatedTag:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "unterminated tag");
+        case NotationFault::TagWithoutName:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "a tag without a name");
+        case NotationFault::UnterminatedNamedTag:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "unterminated tag %1");
+        case NotationFault::TagWithoutQuotedValue:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "tag %1 has no quoted value");
+        case NotationFault::TagWithoutBracket:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "tag %1 does not end with ]");
+        case NotationFault::TagWithStrayEscape:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "tag %1: a \\ that escapes neither \" nor \\");
+        case NotationFault::TagGivenTwice:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "tag %1 given twice");
+        case NotationFault::NotAMove:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "%1 is not a move");
+        case NotationFault::WrongMoveNumber:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "move number %1 should be \"%2\"");
+        case NotationFault::NoSuchDiamond:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "%1: there is no diamond %2 (0 to 99)");
+        case NotationFault::MoveAfterTheEnd:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "%1 after the game has ended");
+        case NotationFault::TooManyMoves:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "more than %1 moves");
+        case NotationFault::NoRedManOn:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "%1: no red man on %2");
+        case NotationFault::NoBlueManOn:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "%1: no blue man on %2");
+        case NotationFault::DoesNotMoveTheMan:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "%1 does not move the man");
+        case NotationFault::LandsOnOwnMan:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "%1 lands on own man");
+        case NotationFault::OutOfRange:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "%1 is out of range");
+        case NotationFault::LeavesCommittedMan:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "%1 leaves the committed man at %2 uncaptured");
+        case NotationFault::Refused:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "%1 is refused");
+        case NotationFault::IsACapture:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "%1 is a capture: %2");
+        case NotationFault::CapturesNothing:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "%1 captures nothing: %2");
+        case NotationFault::NotAGame:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "not a game: no tags and no moves");
+        case NotationFault::ResultUnknown:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "Result %1 is not 1-0, 0-1 or *");
+        case NotationFault::ResultButUnfinished:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "Result \"%1\" contradicts the moves: the game is not over");
+        case NotationFault::ResultButRedWon:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "Result \"%1\" contradicts the moves: red won");
+        case NotationFault::ResultButBlueWon:
+            return VINTREL_TRANSLATABLE("vintrel::NotationWords", "Result \"%1\" contradicts the moves: blue won");
+    }
+    return "%1";
+}
+
+std::string FillIn(std::string_view text, const std::vector<std::string>& words) {
+    std::string filled;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t word = i + 1 < text.size() && text[i] == '%' ? std::size_t(text[i + 1] - '1') : words.size();
+        if (word < words.size()) {
+            filled += words[word];
+            ++i;
+        } else {
+            filled += text[i];
+        }
+    }
+    return filled;
+}
+
+std::string NotationError::what() const { return FillIn(EnglishTextOf(fault), words); }
+
 std::string NotationError::describe(std::string_view fileName) const {
     std::string text(fileName);
     if (line > 0) text += ':' + std::to_string(line);
     text += ": ";
     if (moveNumber > 0) text += "move " + std::to_string(moveNumber) + ", " + std::string(NameOf(side)) + ": ";
-    return text + what;
+    return text + what();
 }
 
 std::string ResultText(Result result) {
@@ -320,7 +408,7 @@ std::string ResultText(Result result) {
 
 ReadResult ReadGame(std::string_view text) {
     if (text.size() > MaxGameTextBytes)
-        return {std::nullopt, NotationError{0, 0, Side::Red, "larger than 1 MiB, too large for a game"}};
+        return {std::nullopt, NotationError{0, 0, Side::Red, NotationFault::TooLarge, {}}};
     try {
         return {Reader(text).read(), std::nullopt};
     } catch (const Refusal& refusal) {

@@ -6,6 +6,7 @@
 #include "game.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,12 +30,53 @@ struct GameText {
     void setTag(std::string_view name, std::string value);
 };
 
+// Why a text is not a game, each with the words it names in its text.
+enum class NotationFault : std::uint8_t {
+    TooLarge,
+    UnterminatedComment,
+    TagAfterMoves,
+    UnterminatedTag,
+    TagWithoutName,
+    UnterminatedNamedTag,
+    TagWithoutQuotedValue,
+    TagWithoutBracket,
+    TagWithStrayEscape,
+    TagGivenTwice,
+    NotAMove,
+    WrongMoveNumber,
+    NoSuchDiamond,
+    MoveAfterTheEnd,
+    TooManyMoves,
+    NoRedManOn,
+    NoBlueManOn,
+    DoesNotMoveTheMan,
+    LandsOnOwnMan,
+    OutOfRange,
+    LeavesCommittedMan,
+    Refused,
+    IsACapture,
+    CapturesNothing,
+    NotAGame,
+    ResultUnknown,
+    ResultButUnfinished,
+    ResultButRedWon,
+    ResultButBlueWon,
+};
+
+// A fault's text in English, "%1" and "%2" standing for its words: "%1 is
+// out of range".
+std::string_view EnglishTextOf(NotationFault fault);
+// `text` with "%1", "%2" replaced by `words`, each once and as it is.
+std::string FillIn(std::string_view text, const std::vector<std::string>& words);
+
 struct NotationError {
     int line = 0;        // 1-based; 0 when the text as a whole is at fault
     int moveNumber = 0;  // 0 when no move is at fault
     Side side = Side::Red;
-    std::string what;  // "34-56 is out of range"
+    NotationFault fault = NotationFault::NotAGame;
+    std::vector<std::string> words;  // {"34-56"}
 
+    std::string what() const;  // "34-56 is out of range"
     // "game.vintrel:7: move 12, blue: 34-56 is out of range"
     std::string describe(std::string_view fileName) const;
 };

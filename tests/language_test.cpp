@@ -7,6 +7,7 @@
 #include "players_menu.h"
 
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QStyleOptionButton>
 
 #include <gtest/gtest.h>
@@ -25,14 +26,18 @@ struct Speech {
     QString resetButton;
     QString emptyCell43;   // what a screen reader says of it
     QString qtCancel;      // Qt's own word, on its dialogs' buttons
+    QString outOfRange;    // a game refused for a move out of range
 };
 
 const Speech English{"", {"&Options", "&View", "&Help", "R&ules"}, {"No Help", "&About Vintrel"},
-                     "NOT YOUR TURN", "GAME OVER!!", "RESET", "cell 43, empty", "Cancel"};
+                     "NOT YOUR TURN", "GAME OVER!!", "RESET", "cell 43, empty", "Cancel",
+                     "game.vintrel:2: move 1, blue: 16-54 is out of range"};
 const Speech German{"de", {"&Optionen", "&Ansicht", "&Hilfe", "&Regeln"}, {"Keine Hilfe", "&Über Vintrel"},
-                    "NICHT DEIN ZUG", "SPIEL AUS!!", "NEUSTART", "Feld 43, leer", "Abbrechen"};
+                    "NICHT DEIN ZUG", "SPIEL AUS!!", "NEUSTART", "Feld 43, leer", "Abbrechen",
+                    "game.vintrel:2: Zug 1, Blau: 16-54 ist außer Reichweite"};
 const Speech French{"fr", {"&Options", "&Affichage", "A&ide", "&Règles"}, {"Pas d'aide", "À &propos de Vintrel"},
-                    "CE N'EST PAS VOTRE TOUR", "FIN DU JEU\u00a0!!", "RECOMMENCER", "case 43, vide", "Annuler"};
+                    "CE N'EST PAS VOTRE TOUR", "FIN DU JEU\u00a0!!", "RECOMMENCER", "case 43, vide", "Annuler",
+                    "game.vintrel:2: coup 1, bleu : 16-54 est hors de portée"};
 
 void PrintTo(const Speech& speech, std::ostream* out) { *out << (*speech.language ? speech.language : "en"); }
 
@@ -118,6 +123,13 @@ TEST_P(InEachLanguage, PanelsButtonsAndCellsSpeakTheCatalogue) {
 TEST_P(InEachLanguage, ARefusalIsToldInTheLanguage) {
     game_.click(BlueHomeCells[0]);
     EXPECT_EQ(game_.message(), GetParam().notYourTurn);
+}
+
+TEST_P(InEachLanguage, AGameTextIsRefusedInTheLanguage) {
+    game_.games().files().openText("1. 61-43\n16-54\n", QStringLiteral("game.vintrel"));
+    const auto* dialog = game_.shown().findChild<QMessageBox*>(QStringLiteral("gameError"));
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(dialog->text(), GetParam().outOfRange);
 }
 
 TEST_P(InEachLanguage, MnemonicsAreUniqueOnTheBarAndInEachMenu) {

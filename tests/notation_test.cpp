@@ -254,7 +254,7 @@ TEST(Notation, DamagedTextGivesAStandingGameOrAnError) {
         ASSERT_NE(bool(read.game), bool(read.error));
         if (read.error) {
             ++errors;
-            EXPECT_FALSE(read.error->what.empty());
+            EXPECT_FALSE(read.error->what().empty());
             continue;
         }
         ++games;

@@ -252,6 +252,129 @@ Ziehe einen Stein mit der Maus; setze ihn auf einen Stein des Gegners, um ihn zu
     </message>
 </context>
 <context>
+    <name>vintrel::NotationWords</name>
+    <message>
+        <source>move %1, %2: </source>
+        <translation>Zug %1, %2: </translation>
+    </message>
+    <message>
+        <source>larger than 1 MiB, too large for a game</source>
+        <translation>größer als 1 MiB, zu groß für ein Spiel</translation>
+    </message>
+    <message>
+        <source>unterminated comment</source>
+        <translation>Kommentar ohne Ende</translation>
+    </message>
+    <message>
+        <source>a tag after the moves</source>
+        <translation>eine Angabe nach den Zügen</translation>
+    </message>
+    <message>
+        <source>unterminated tag</source>
+        <translation>Angabe ohne Ende</translation>
+    </message>
+    <message>
+        <source>a tag without a name</source>
+        <translation>eine Angabe ohne Namen</translation>
+    </message>
+    <message>
+        <source>unterminated tag %1</source>
+        <translation>Angabe %1 ohne Ende</translation>
+    </message>
+    <message>
+        <source>tag %1 has no quoted value</source>
+        <translation>Angabe %1 hat keinen Wert in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>tag %1 does not end with ]</source>
+        <translation>Angabe %1 endet nicht mit ]</translation>
+    </message>
+    <message>
+        <source>tag %1: a \ that escapes neither &quot; nor \</source>
+        <translation>Angabe %1: ein \, das weder &quot; noch \ schützt</translation>
+    </message>
+    <message>
+        <source>tag %1 given twice</source>
+        <translation>Angabe %1 doppelt</translation>
+    </message>
+    <message>
+        <source>%1 is not a move</source>
+        <translation>%1 ist kein Zug</translation>
+    </message>
+    <message>
+        <source>move number %1 should be &quot;%2&quot;</source>
+        <translation>Zugnummer %1 sollte &quot;%2&quot; sein</translation>
+    </message>
+    <message>
+        <source>%1: there is no diamond %2 (0 to 99)</source>
+        <translation>%1: es gibt kein Feld %2 (0 bis 99)</translation>
+    </message>
+    <message>
+        <source>%1 after the game has ended</source>
+        <translation>%1 nach dem Ende des Spiels</translation>
+    </message>
+    <message>
+        <source>more than %1 moves</source>
+        <translation>mehr als %1 Züge</translation>
+    </message>
+    <message>
+        <source>%1: no red man on %2</source>
+        <translation>%1: kein roter Stein auf %2</translation>
+    </message>
+    <message>
+        <source>%1: no blue man on %2</source>
+        <translation>%1: kein blauer Stein auf %2</translation>
+    </message>
+    <message>
+        <source>%1 does not move the man</source>
+        <translation>%1 bewegt den Stein nicht</translation>
+    </message>
+    <message>
+        <source>%1 lands on own man</source>
+        <translation>%1 landet auf eigenem Stein</translation>
+    </message>
+    <message>
+        <source>%1 is out of range</source>
+        <translation>%1 ist außer Reichweite</translation>
+    </message>
+    <message>
+        <source>%1 leaves the committed man at %2 uncaptured</source>
+        <translation>%1 lässt den gebundenen Stein auf %2 ungeschlagen</translation>
+    </message>
+    <message>
+        <source>%1 is refused</source>
+        <translation>%1 wird abgelehnt</translation>
+    </message>
+    <message>
+        <source>%1 is a capture: %2</source>
+        <translation>%1 ist ein Schlag: %2</translation>
+    </message>
+    <message>
+        <source>%1 captures nothing: %2</source>
+        <translation>%1 schlägt nichts: %2</translation>
+    </message>
+    <message>
+        <source>not a game: no tags and no moves</source>
+        <translation>kein Spiel: keine Angaben und keine Züge</translation>
+    </message>
+    <message>
+        <source>Result %1 is not 1-0, 0-1 or *</source>
+        <translation>Ergebnis %1 ist nicht 1-0, 0-1 oder *</translation>
+    </message>
+    <message>
+        <source>Result &quot;%1&quot; contradicts the moves: the game is not over</source>
+        <translation>Ergebnis &quot;%1&quot; widerspricht den Zügen: das Spiel ist nicht vorbei</translation>
+    </message>
+    <message>
+        <source>Result &quot;%1&quot; contradicts the moves: red won</source>
+        <translation>Ergebnis &quot;%1&quot; widerspricht den Zügen: Rot hat gewonnen</translation>
+    </message>
+    <message>
+        <source>Result &quot;%1&quot; contradicts the moves: blue won</source>
+        <translation>Ergebnis &quot;%1&quot; widerspricht den Zügen: Blau hat gewonnen</translation>
+    </message>
+</context>
+<context>
     <name>vintrel::PictureFiles</name>
     <message>
         <source>not found</source>

@@ -252,6 +252,129 @@ Faites glisser un pion avec la souris&#xa0;; posez-le sur un pion adverse pour l
     </message>
 </context>
 <context>
+    <name>vintrel::NotationWords</name>
+    <message>
+        <source>move %1, %2: </source>
+        <translation>coup %1, %2 : </translation>
+    </message>
+    <message>
+        <source>larger than 1 MiB, too large for a game</source>
+        <translation>plus de 1 Mio, trop grand pour une partie</translation>
+    </message>
+    <message>
+        <source>unterminated comment</source>
+        <translation>commentaire non terminé</translation>
+    </message>
+    <message>
+        <source>a tag after the moves</source>
+        <translation>une étiquette après les coups</translation>
+    </message>
+    <message>
+        <source>unterminated tag</source>
+        <translation>étiquette non terminée</translation>
+    </message>
+    <message>
+        <source>a tag without a name</source>
+        <translation>une étiquette sans nom</translation>
+    </message>
+    <message>
+        <source>unterminated tag %1</source>
+        <translation>étiquette %1 non terminée</translation>
+    </message>
+    <message>
+        <source>tag %1 has no quoted value</source>
+        <translation>l’étiquette %1 n’a pas de valeur entre guillemets</translation>
+    </message>
+    <message>
+        <source>tag %1 does not end with ]</source>
+        <translation>l’étiquette %1 ne se termine pas par ]</translation>
+    </message>
+    <message>
+        <source>tag %1: a \ that escapes neither &quot; nor \</source>
+        <translation>étiquette %1 : un \ qui ne protège ni &quot; ni \</translation>
+    </message>
+    <message>
+        <source>tag %1 given twice</source>
+        <translation>étiquette %1 donnée deux fois</translation>
+    </message>
+    <message>
+        <source>%1 is not a move</source>
+        <translation>%1 n’est pas un coup</translation>
+    </message>
+    <message>
+        <source>move number %1 should be &quot;%2&quot;</source>
+        <translation>le numéro de coup %1 devrait être &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1: there is no diamond %2 (0 to 99)</source>
+        <translation>%1 : il n’y a pas de case %2 (0 à 99)</translation>
+    </message>
+    <message>
+        <source>%1 after the game has ended</source>
+        <translation>%1 après la fin de la partie</translation>
+    </message>
+    <message>
+        <source>more than %1 moves</source>
+        <translation>plus de %1 coups</translation>
+    </message>
+    <message>
+        <source>%1: no red man on %2</source>
+        <translation>%1 : pas de pion rouge sur %2</translation>
+    </message>
+    <message>
+        <source>%1: no blue man on %2</source>
+        <translation>%1 : pas de pion bleu sur %2</translation>
+    </message>
+    <message>
+        <source>%1 does not move the man</source>
+        <translation>%1 ne déplace pas le pion</translation>
+    </message>
+    <message>
+        <source>%1 lands on own man</source>
+        <translation>%1 arrive sur un pion de son camp</translation>
+    </message>
+    <message>
+        <source>%1 is out of range</source>
+        <translation>%1 est hors de portée</translation>
+    </message>
+    <message>
+        <source>%1 leaves the committed man at %2 uncaptured</source>
+        <translation>%1 laisse le pion engagé sur %2 sans le prendre</translation>
+    </message>
+    <message>
+        <source>%1 is refused</source>
+        <translation>%1 est refusé</translation>
+    </message>
+    <message>
+        <source>%1 is a capture: %2</source>
+        <translation>%1 est une prise : %2</translation>
+    </message>
+    <message>
+        <source>%1 captures nothing: %2</source>
+        <translation>%1 ne prend rien : %2</translation>
+    </message>
+    <message>
+        <source>not a game: no tags and no moves</source>
+        <translation>pas une partie : ni étiquettes ni coups</translation>
+    </message>
+    <message>
+        <source>Result %1 is not 1-0, 0-1 or *</source>
+        <translation>le résultat %1 n’est pas 1-0, 0-1 ou *</translation>
+    </message>
+    <message>
+        <source>Result &quot;%1&quot; contradicts the moves: the game is not over</source>
+        <translation>le résultat &quot;%1&quot; contredit les coups : la partie n’est pas finie</translation>
+    </message>
+    <message>
+        <source>Result &quot;%1&quot; contradicts the moves: red won</source>
+        <translation>le résultat &quot;%1&quot; contredit les coups : rouge a gagné</translation>
+    </message>
+    <message>
+        <source>Result &quot;%1&quot; contradicts the moves: blue won</source>
+        <translation>le résultat &quot;%1&quot; contredit les coups : bleu a gagné</translation>
+    </message>
+</context>
+<context>
     <name>vintrel::PictureFiles</name>
     <message>
         <source>not found</source>

@@ -3,6 +3,7 @@
 #include "autosave.h"
 #include "board_window.h"
 #include "game_model.h"
+#include "notation_words.h"
 #include "view_pair.h"
 
 #include <QFile>
@@ -79,7 +80,7 @@ bool GameFiles::open(const QString& path) {
 bool GameFiles::openText(const QByteArray& text, const QString& source) {
     ReadResult read = ReadGame(std::string_view(text.constData(), std::size_t(text.size())));
     if (!read.game) {
-        showError(QString::fromStdString(read.error->describe(source.toStdString())));
+        showError(NotationWords::describe(*read.error, source));
         return false;
     }
     replace(std::move(*read.game));
