@@ -40,6 +40,7 @@ public:
     GameModel& model() { return model_; }
     ViewPair& views() { return views_; }
     BoardCursor& cursor() { return cursor_; }
+    Announcer& announcer() { return announcer_; }
     // Only when the options asked for one.
     ComputerPlayer* computer() { return computer_.get(); }
     GameKeeper& games() { return games_; }

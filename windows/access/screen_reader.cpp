@@ -90,6 +90,7 @@ void Announcer::tell(BoardWindow& window, const QString& news) {
     forgetNews();
     listener->setAccessibleDescription(news);
     newsHolder_ = listener;
+    emit told(news);
 }
 
 void Announcer::forgetNews() {

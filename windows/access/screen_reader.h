@@ -29,6 +29,10 @@ class Announcer : public QObject {
 public:
     explicit Announcer(ViewPair& pair);
 
+signals:
+    // A piece of news was given to the screen reader.
+    void told(const QString& news);
+
 private:
     // News of a game opened, told in the view on screen.
     void tellOpenedGame();

@@ -10,21 +10,24 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <utility>
+
 namespace vintrel {
 namespace {
 
 using namespace layout;
 
+// What a refused drop tells the player.
+constexpr std::pair<DropOutcome, const char*> RefusalMessages[] = {
+    {DropOutcome::OwnMan, QT_TRANSLATE_NOOP("vintrel::BoardWindow", "YOU MAY NOT LAND ON YOUR OWN MAN")},
+    {DropOutcome::NotPermitted, QT_TRANSLATE_NOOP("vintrel::BoardWindow", "MOVE NOT PERMITTED!!")},
+    {DropOutcome::MustCapture, QT_TRANSLATE_NOOP("vintrel::BoardWindow", "YOU ARE COMMITTED TO CAPTURE")},
+};
+
 const char* RefusalMessage(DropOutcome outcome) {
-    switch (outcome) {
-        case DropOutcome::OwnMan:
-            return QT_TRANSLATE_NOOP("vintrel::BoardWindow", "YOU MAY NOT LAND ON YOUR OWN MAN");
-        case DropOutcome::NotPermitted:
-            return QT_TRANSLATE_NOOP("vintrel::BoardWindow", "MOVE NOT PERMITTED!!");
-        case DropOutcome::MustCapture:
-            return QT_TRANSLATE_NOOP("vintrel::BoardWindow", "YOU ARE COMMITTED TO CAPTURE");
-        default: return "";
-    }
+    for (const auto& [refused, message] : RefusalMessages)
+        if (refused == outcome) return message;
+    return "";
 }
 
 }  // namespace
