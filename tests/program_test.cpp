@@ -57,6 +57,7 @@ TEST(Program, EveryPartHearsAMoveATakeBackAndAGameOpenedOnce) {
     EXPECT_EQ(heard.told[0][0].toString(), "Game opened: 2 moves, red to move");
     EXPECT_EQ(heard.rows(), (QStringList{"1. red 61-43", "1. blue 16-34"}));
     EXPECT_EQ(game.games().autosave().savedMoves(), game.gameState().moves());
+    EXPECT_EQ(game.cursor(), 34) << "the keys go on from where the last move ended";
 }
 
 }  // namespace

@@ -114,6 +114,11 @@ BoardCursor::BoardCursor(ViewPair& pair) : pair_(pair) {
         follow(views_[window.view().turnedHalfRound ? 1 : 0], window);
     });
     connect(&pair.model(), &GameModel::moved, this, [this](Side, const PlayedMove& move) { moveEnded(move.to); });
+    // A game opened ends where its last move did.
+    connect(&pair.model(), &GameModel::loaded, this, [this] {
+        const std::vector<PlayedMove>& moves = pair_.model().game().moves();
+        if (!moves.empty()) moveEnded(moves.back().to);
+    });
     connect(&pair.model(), &GameModel::changed, this, [this] {
         for (ViewCursor& view : views_)
             if (view.window) takeFocusIfLost(view);

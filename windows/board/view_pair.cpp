@@ -113,10 +113,11 @@ void ViewPair::moved(DropOutcome outcome) {
 
 namespace {
 
+// What the last move of a game did, as its drop decided it: the corner is
+// tested before the men left.
 DropOutcome LastOutcome(const Game& game) {
-    const Game before = game.after(game.moves().size() - 1);
-    const PlayedMove& last = game.moves().back();
-    return DecideDrop(before.position(), before.toMove(), before.commitments(), last.from, last.to).outcome;
+    if (!game.isOver()) return DropOutcome::Moved;
+    return game.moves().back().to == WinningCell(game.toMove()) ? DropOutcome::WonByCorner : DropOutcome::WonByCapture;
 }
 
 }  // namespace
