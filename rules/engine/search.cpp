@@ -103,6 +103,8 @@ SearchResult Search::run(const GameState& root, const SearchLimits& limits) {
         }
         if (stopped_) break;
         result.depth = depth;
+        result.nodes = nodes_;
+        if (limits.onIteration) limits.onIteration(result);
         // A win or a loss that is certain gets no surer deeper down.
         if (IsWinScore(result.score)) break;
     }
