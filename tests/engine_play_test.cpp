@@ -236,9 +236,9 @@ TEST(Strength, EasyBeatsRandom) { EXPECT_GE(ScoreOf("easy", "random", MatchGames
 // ----------------------------------------------------------------- levels
 
 TEST(Levels, EveryNameReadsBackAsItsLevel) {
-    for (Strength strength : {Strength::Easy, Strength::Medium, Strength::Hard})
+    for (Strength strength : {Strength::Easy, Strength::Medium, Strength::Hard, Strength::Expert})
         EXPECT_EQ(StrengthNamed(NameOf(strength)), strength) << NameOf(strength);
-    EXPECT_EQ(StrengthNamed("expert"), std::nullopt);
+    EXPECT_EQ(StrengthNamed("master"), std::nullopt);
 }
 
 // The first moves of a game between two easy players, whose seeds vary
