@@ -65,7 +65,8 @@ private:
 
     RootOutcome searchRoot(const GameState& root, int depth, int alpha, int beta);
     int negamax(const GameState& state, int depth, int alpha, int beta, int ply);
-    int searchChild(const GameState& child, int depth, int alpha, int beta, int ply, bool first);
+    int searchChild(const GameState& child, int depth, int alpha, int beta, int ply, bool first, int reduction = 0);
+    int reductionOf(const GameState& state, const GameState& child, Move move, int depth, std::size_t i, int ply) const;
     int quiesce(const GameState& state, int alpha, int beta, int ply);
     bool visit();
     bool outOfBudget() const;
