@@ -25,14 +25,18 @@ struct Speech {
     QString resetButton;
     QString emptyCell43;   // what a screen reader says of it
     QString qtCancel;      // Qt's own word, on its dialogs' buttons
+    QString expert;        // the strongest level, in the Players menu
+    QString expertTip;     // its strength, before the rating
 };
 
 const Speech English{"", {"&Options", "&View", "&Help", "R&ules"}, {"No Help", "&About Vintrel"},
-                     "NOT YOUR TURN", "GAME OVER!!", "RESET", "cell 43, empty", "Cancel"};
+                     "NOT YOUR TURN", "GAME OVER!!", "RESET", "cell 43, empty", "Cancel", "E&xpert", "Expert, about "};
 const Speech German{"de", {"&Optionen", "&Ansicht", "&Hilfe", "&Regeln"}, {"Keine Hilfe", "&Über Vintrel"},
-                    "NICHT DEIN ZUG", "SPIEL AUS!!", "NEUSTART", "Feld 43, leer", "Abbrechen"};
+                    "NICHT DEIN ZUG", "SPIEL AUS!!", "NEUSTART", "Feld 43, leer", "Abbrechen", "E&xperte",
+                    "Experte, etwa "};
 const Speech French{"fr", {"&Options", "&Affichage", "A&ide", "&Règles"}, {"Pas d'aide", "À &propos de Vintrel"},
-                    "CE N'EST PAS VOTRE TOUR", "FIN DU JEU\u00a0!!", "RECOMMENCER", "case 43, vide", "Annuler"};
+                    "CE N'EST PAS VOTRE TOUR", "FIN DU JEU\u00a0!!", "RECOMMENCER", "case 43, vide", "Annuler", "E&xpert",
+                    "Expert, environ "};
 
 void PrintTo(const Speech& speech, std::ostream* out) { *out << (*speech.language ? speech.language : "en"); }
 
@@ -114,6 +118,15 @@ TEST_P(InEachLanguage, PanelsButtonsAndCellsSpeakTheCatalogue) {
     EXPECT_EQ(GameDriver::button(game_.blue(), "cmdReset").text(), GetParam().resetButton);
     EXPECT_EQ(game_.red().cell(43).accessibleName(), GetParam().emptyCell43);
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), GetParam().qtCancel);
+}
+
+// The level's item, and its rating in its tip and in the status bar.
+TEST_P(InEachLanguage, TheExpertLevelAndItsRatingSpeakTheCatalogue) {
+    const QAction& expert = GameDriver::action(game_.blue(), "mnuExpert");
+    EXPECT_EQ(expert.text(), GetParam().expert);
+    ASSERT_TRUE(expert.toolTip().startsWith(GetParam().expertTip)) << expert.toolTip().toStdString();
+    EXPECT_GT(expert.toolTip().mid(GetParam().expertTip.size()).toInt(), 1000) << expert.toolTip().toStdString();
+    EXPECT_EQ(expert.statusTip(), expert.toolTip());
 }
 
 TEST_P(InEachLanguage, ARefusalIsToldInTheLanguage) {
