@@ -338,8 +338,9 @@ TEST(Protocol, AScriptedSessionGreetsReplaysTheMovesAndTellsTheSearchThenAMoveTh
 TEST(Protocol, RefusesWhatItCannotDoAndKeepsThePositionItHad) {
     Session s;
     s.session.handle("position start moves 61-43");
-    for (const char* wrong : {"position start moves 16-34 99-98", "position start moves 16x34", "position start moves 16",
-                              "position middle", "go nodes", "go nodes -5", "go level grandmaster",
+    for (const char* wrong : {"position start moves 61-43 16-34 99-98", "position start moves 61x43",
+                              "position start moves 61-43 16-34 43-34", "position start moves 16",
+                              "position start 61-43", "position middle", "go nodes", "go nodes -5", "go level grandmaster",
                               "setoption name Level value grandmaster", "setoption name Colour value red", "think hard"}) {
         const std::size_t before = s.lines().size();
         EXPECT_TRUE(s.session.handle(wrong));
@@ -440,6 +441,10 @@ TEST(Ratings, TheSequentialTestAcceptsAStrongerPlayerAndRejectsAnEqualOne) {
     EXPECT_GE(Accepted(SprtVerdict::AcceptH0, 0), 36);
     EXPECT_EQ(Accepted(SprtVerdict::AcceptH0, -60), 40);
     EXPECT_GE(Accepted(SprtVerdict::AcceptH1, 30), 36);
+    // Wald's bounds: alpha and beta each in their place.
+    const Sprt lopsided({.elo0 = 0, .elo1 = 10, .alpha = 0.05, .beta = 0.2});
+    EXPECT_NEAR(lopsided.lowerBound(), std::log(0.2 / 0.95), 1e-9);
+    EXPECT_NEAR(lopsided.upperBound(), std::log(0.8 / 0.05), 1e-9);
 }
 
 // ------------------------------------------------------------ tournaments
