@@ -28,7 +28,7 @@ constexpr std::array<StrengthSpec, 4> Strengths = {{
     {"hard", 64, 4'500'000, 0, 20, 2500ms},
     // Its reply on screen, the man's glide of 300 ms and a busy machine's
     // delays included, stays within five and a half seconds.
-    {"expert", 64, 20'000'000, 0, 22, 4700ms},
+    {"expert", 64, 20'000'000, 0, 22, 4500ms},
 }};
 
 const StrengthSpec& SpecOf(Strength strength) { return Strengths[std::size_t(strength)]; }
