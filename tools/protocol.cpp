@@ -127,7 +127,7 @@ void ProtocolSession::setOption(const std::vector<std::string_view>& words) {
 void ProtocolSession::go(const std::vector<std::string_view>& words) {
     std::string level = words.empty() ? level_ : "";
     SearchLimits caps;
-    for (std::size_t i = 0; i + 1 < words.size() + 1; i += 2) {
+    for (std::size_t i = 0; i < words.size(); i += 2) {
         if (i + 1 >= words.size()) return say("error go takes a name and a value: " + Quoted(words[i]));
         const std::string_view key = words[i], value = words[i + 1];
         const auto number = Number(value);

@@ -42,10 +42,11 @@ std::unique_ptr<Player> Instance(const Entrant& entrant, const Budget& budget) {
     return PlayerNamed(entrant.name, budget);
 }
 
-// Shared by the threads that play; every member behind the lock.
-class Table {
+// The results as pairs end, shared by the threads that play them; every
+// member behind the lock.
+class Scoreboard {
 public:
-    Table(const TournamentOptions& options, const std::function<void(const std::string&)>& tell)
+    Scoreboard(const TournamentOptions& options, const std::function<void(const std::string&)>& tell)
         : options_(options), tell_(tell), results_(options.entrants.size()), sprt_(options.sprt.value_or(SprtBounds{})) {
         if (!options.gamesFile.empty()) games_.open(options.gamesFile, std::ios::trunc);
         if (!options.gamesFile.empty() && !games_) throw std::runtime_error("cannot write " + options.gamesFile);
@@ -76,7 +77,7 @@ double PointsOfFirst(const GameRecord& game, bool firstIsRed) {
     return (game.winner == Side::Red) == firstIsRed ? 1 : 0;
 }
 
-void Table::record(const PairJob& job, const GameRecord (&games)[2], int round) {
+void Scoreboard::record(const PairJob& job, const GameRecord (&games)[2], int round) {
     const std::lock_guard guard(lock_);
     if (done_) return;
     double points = 0;
@@ -100,20 +101,20 @@ void Table::record(const PairJob& job, const GameRecord (&games)[2], int round) 
     tell_(told);
 }
 
-void Table::write(const PairJob& job, const GameRecord (&games)[2], int round) {
+void Scoreboard::write(const PairJob& job, const GameRecord (&games)[2], int round) {
     if (!games_.is_open()) return;
     const std::string& a = options_.entrants[job.first].name;
     const std::string& b = options_.entrants[job.second].name;
     games_ << WrittenGame(games[0], a, b, round) << '\n' << WrittenGame(games[1], b, a, round) << '\n' << std::flush;
 }
 
-void Table::fail(const std::string& what) {
+void Scoreboard::fail(const std::string& what) {
     const std::lock_guard guard(lock_);
     if (failure_.empty()) failure_ = what;
     done_ = true;
 }
 
-TournamentResult Table::result() const {
+TournamentResult Scoreboard::result() const {
     if (!failure_.empty()) throw std::runtime_error(failure_);
     TournamentResult result;
     result.results = results_;
@@ -123,7 +124,7 @@ TournamentResult Table::result() const {
     return result;
 }
 
-void PlayPair(const TournamentOptions& options, const PairJob& job, Table& table) {
+void PlayPair(const TournamentOptions& options, const PairJob& job, Scoreboard& board) {
     const std::uint64_t pairSeed = zobrist::Mix(options.seed * 1'000'003 + std::uint64_t(job.index));
     const std::vector<Move> opening = BalancedOpening(pairSeed);
     const Entrant &a = options.entrants[job.first], &b = options.entrants[job.second];
@@ -132,15 +133,15 @@ void PlayPair(const TournamentOptions& options, const PairJob& job, Table& table
         const auto red = Instance(g == 0 ? a : b, options.budget), blue = Instance(g == 0 ? b : a, options.budget);
         games[g] = PlayGame(*red, *blue, opening, pairSeed + 1 + std::uint64_t(g));
     }
-    table.record(job, games, job.index + 1);
+    board.record(job, games, job.index + 1);
 }
 
 void Work(const TournamentOptions& options, const std::vector<PairJob>& jobs, std::atomic<std::size_t>& next,
-          Table& table) {
+          Scoreboard& board) {
     try {
-        for (std::size_t i; !table.done() && (i = next++) < jobs.size();) PlayPair(options, jobs[i], table);
+        for (std::size_t i; !board.done() && (i = next++) < jobs.size();) PlayPair(options, jobs[i], board);
     } catch (const std::exception& error) {
-        table.fail(error.what());
+        board.fail(error.what());
     }
 }
 
@@ -169,13 +170,13 @@ void PrintTable(const TournamentOptions& options, const TournamentResult& result
 TournamentResult PlayTournament(const TournamentOptions& options, const std::function<void(const std::string&)>& tell) {
     const auto start = std::chrono::steady_clock::now();
     const std::vector<PairJob> jobs = Schedule(options);
-    Table table(options, tell);
+    Scoreboard board(options, tell);
     std::atomic<std::size_t> next{0};
     std::vector<std::thread> threads;
     for (int t = 0; t < options.concurrency; ++t)
-        threads.emplace_back([&] { Work(options, jobs, next, table); });
+        threads.emplace_back([&] { Work(options, jobs, next, board); });
     for (std::thread& thread : threads) thread.join();
-    TournamentResult result = table.result();
+    TournamentResult result = board.result();
     result.ratings = FitRatings(result.results, AnchorOf(options), options.anchorElo);
     result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return result;
