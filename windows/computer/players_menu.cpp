@@ -20,7 +20,7 @@ const char* const PlayersValues[] = {"none", "blue", "red", "both"};
 // Each level's rating, easy taken as 1000, rounded to 50, from the
 // tournament of the levels in docs/engine.md.
 int RatingOf(engine::Strength strength) {
-    constexpr int Ratings[] = {1000, 1200, 1450, 1600};
+    constexpr int Ratings[] = {1000, 1300, 1550, 1700};
     return Ratings[int(strength)];
 }
 
