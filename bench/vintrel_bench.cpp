@@ -435,6 +435,10 @@ BENCHMARK_CAPTURE(BM_ComputerReply, hard, "mnuHard", Load::Idle)
     ->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ComputerReply, hard_busy_cores, "mnuHard", Load::BusyCores)
     ->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ComputerReply, expert, "mnuExpert", Load::Idle)
+    ->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ComputerReply, expert_busy_cores, "mnuExpert", Load::BusyCores)
+    ->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // From asking a search to stop to its return with a move, 100 ms into the
 // search of the hard level from the starting position.

@@ -198,7 +198,7 @@ TEST_F(Computer, PlayersMenuIsSharedRememberedAndSuspendsTheSwitch) {
 // shows in both views and comes back in a new run on the same settings.
 TEST_F(Computer, EveryChoiceOfPlayersAndLevelSurvivesARestartInBothViews) {
     for (const char* players : {"mnuTwoPlayers", "mnuComputerBlue", "mnuComputerRed"}) {
-        for (const char* level : {"mnuEasy", "mnuMedium", "mnuHard"}) {
+        for (const char* level : {"mnuEasy", "mnuMedium", "mnuHard", "mnuExpert"}) {
             {
                 GameDriver game;
                 ComputerPlayer computer(game.views(), 1);

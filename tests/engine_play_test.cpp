@@ -7,13 +7,27 @@
 #include "match.h"
 #include "move_generation.h"
 #include "players.h"
+#include "protocol.h"
+#include "ratings.h"
 #include "reach.h"
+#include "tournament.h"
+#include "zobrist.h"
 
 #include "rules_support.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <random>
+#include <sstream>
 #include <vector>
+
+#include "notation.h"
 
 namespace vintrel::engine {
 namespace {
@@ -236,9 +250,9 @@ TEST(Strength, EasyBeatsRandom) { EXPECT_GE(ScoreOf("easy", "random", MatchGames
 // ----------------------------------------------------------------- levels
 
 TEST(Levels, EveryNameReadsBackAsItsLevel) {
-    for (Strength strength : {Strength::Easy, Strength::Medium, Strength::Hard})
+    for (Strength strength : {Strength::Easy, Strength::Medium, Strength::Hard, Strength::Expert})
         EXPECT_EQ(StrengthNamed(NameOf(strength)), strength) << NameOf(strength);
-    EXPECT_EQ(StrengthNamed("expert"), std::nullopt);
+    EXPECT_EQ(StrengthNamed("master"), std::nullopt);
 }
 
 // The first moves of a game between two easy players, whose seeds vary
@@ -257,6 +271,224 @@ std::vector<Move> EasyGame(std::uint64_t seed) {
 TEST(Levels, OneSeedRepeatsAnEasyGameAndAnotherVariesIt) {
     EXPECT_EQ(EasyGame(1), EasyGame(1));
     EXPECT_NE(EasyGame(1), EasyGame(2));
+}
+
+TEST(Strength, ExpertBeatsHardAtATenthOfAPercentOfTheirBudgets) {
+    MatchOptions options;
+    options.first = "expert";
+    options.second = "hard";
+    options.games = MatchGames;
+    options.nodeDivisor = 1000;
+    EXPECT_GE(PlayMatch(options).score(), 70.0);
+}
+
+// --------------------------------------------------------------- protocol
+
+// A session whose answers are kept, line by line.
+struct Session {
+    std::vector<std::string> lines() {
+        const std::lock_guard guard(lock);
+        return said;
+    }
+    bool saidLineStarting(const std::string& prefix) {
+        for (const std::string& line : lines())
+            if (line.starts_with(prefix)) return true;
+        return false;
+    }
+    std::string last() { return lines().empty() ? "" : lines().back(); }
+
+    std::mutex lock;
+    std::vector<std::string> said;
+    ProtocolSession session{[this](const std::string& line) {
+        const std::lock_guard guard(lock);
+        said.push_back(line);
+    }};
+};
+
+// The move the session's last "bestmove" names, in `state`.
+Move BestMoveOf(Session& s, const GameState& state) {
+    const std::string last = s.last();
+    MoveList moves;
+    GenerateMoves(state, moves);
+    for (const Move& move : moves)
+        if (last == "bestmove " + ProtocolMoveText(state, move)) return move;
+    return {};
+}
+
+TEST(Protocol, AScriptedSessionGreetsReplaysTheMovesAndTellsTheSearchThenAMoveThatStands) {
+    Session s;
+    s.session.handle("vintrel");
+    EXPECT_TRUE(s.saidLineStarting("id name vintrel-engine "));
+    EXPECT_EQ(s.last(), "vintrelok");
+    s.session.handle("newgame");
+    s.session.handle("setoption name Seed value 7");
+    s.session.handle("position start moves 61-43 16-34 43x34");
+    s.session.handle("go depth 3");
+    s.session.waitForSearch();
+    GameState state = GameState::Start();
+    for (Move move : {Move{61, 43}, Move{16, 34}, Move{43, 34}}) state = state.after(move);
+    const std::vector<std::string> lines = s.lines();
+    ASSERT_GE(lines.size(), 8u);
+    EXPECT_TRUE(lines[lines.size() - 2].starts_with("info depth 3 score ")) << lines[lines.size() - 2];
+    EXPECT_NE(lines[lines.size() - 2].find(" pv "), std::string::npos);
+    EXPECT_FALSE(BestMoveOf(s, state).isNone()) << s.last();
+    EXPECT_FALSE(s.session.handle("quit"));
+}
+
+TEST(Protocol, RefusesWhatItCannotDoAndKeepsThePositionItHad) {
+    Session s;
+    s.session.handle("position start moves 61-43");
+    for (const char* wrong : {"position start moves 61-43 16-34 99-98", "position start moves 61x43",
+                              "position start moves 61-43 16-34 43-34", "position start moves 16",
+                              "position start 61-43", "position middle", "go nodes", "go nodes -5", "go level grandmaster",
+                              "setoption name Level value grandmaster", "setoption name Colour value red", "think hard"}) {
+        const std::size_t before = s.lines().size();
+        EXPECT_TRUE(s.session.handle(wrong));
+        ASSERT_EQ(s.lines().size(), before + 1) << wrong;
+        EXPECT_TRUE(s.last().starts_with("error ")) << wrong << ": " << s.last();
+    }
+    EXPECT_EQ(s.last(), "error unknown command: think hard");
+    s.session.handle("go depth 2");
+    s.session.waitForSearch();
+    EXPECT_FALSE(BestMoveOf(s, GameState::Start().after({61, 43})).isNone()) << s.last();
+}
+
+TEST(Protocol, AnswersIsreadyAndStopWhileThinking) {
+    Session s;
+    s.session.handle("go nodes 1000000000000");
+    ASSERT_TRUE(s.session.isThinking());
+    s.session.handle("isready");
+    EXPECT_TRUE(s.session.isThinking());
+    EXPECT_EQ(s.last(), "readyok");
+    s.session.handle("position start");
+    EXPECT_TRUE(s.last().starts_with("error ")) << s.last();
+    s.session.handle("stop");
+    EXPECT_FALSE(s.session.isThinking());
+    EXPECT_FALSE(BestMoveOf(s, GameState::Start()).isNone()) << s.last();
+}
+
+TEST(Protocol, SurvivesJunkAndOverlongLinesAnsweringEachWithAnError) {
+    std::string input;
+    std::mt19937 random(5);
+    for (int line = 0; line < 200; ++line) {
+        for (int i = 0; i < 1 + int(random() % 300); ++i) {
+            const char c = char(random() % 256);
+            input += c == '\n' ? 'x' : c;
+        }
+        input += '\n';
+    }
+    input += std::string(MaxProtocolLine * 3, 'a') + "\nisready\n";
+    std::istringstream in(input);
+    std::ostringstream out;
+    EXPECT_EQ(RunProtocol(in, out), 0);
+    std::istringstream answers(out.str());
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(answers, line);) lines.push_back(line);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), "readyok");
+    EXPECT_EQ(lines[lines.size() - 2], "error line too long");
+    for (const std::string& line : lines)
+        for (char c : line) ASSERT_TRUE(c >= ' ' && c <= '~') << line;
+}
+
+// ---------------------------------------------------------------- ratings
+
+// Games between players of known strength, drawn by a seeded generator:
+// the fit finds each strength within its error bar.
+TEST(Ratings, RecoverKnownStrengthsWithinTheirErrorBars) {
+    const std::vector<double> truth = {1000, 1150, 1400, 1800, 700};
+    ResultsTable results(truth.size());
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> uniform(0, 1);
+    for (std::size_t i = 0; i < truth.size(); ++i)
+        for (std::size_t j = i + 1; j < truth.size(); ++j)
+            for (int game = 0; game < 300; ++game)
+                uniform(random) < ExpectedScore(truth[i] - truth[j]) ? results.add(i, j) : results.add(j, i);
+    const std::vector<Rating> ratings = FitRatings(results, 0, 1000);
+    EXPECT_EQ(ratings[0].elo, 1000);
+    for (std::size_t i = 1; i < truth.size(); ++i) {
+        EXPECT_NEAR(ratings[i].elo, truth[i], ratings[i].error95) << i;
+        EXPECT_GT(ratings[i].error95, 10) << i;
+        EXPECT_LT(ratings[i].error95, 120) << i;
+    }
+}
+
+// Pairs of games between players `elo` apart, the opening's own lean
+// drawn afresh for each pair.
+SprtVerdict SprtOnSimulatedPairs(double elo, std::uint64_t seed) {
+    Sprt sprt({.elo0 = 0, .elo1 = 30, .alpha = 0.05, .beta = 0.05});
+    std::mt19937_64 random(seed);
+    std::uniform_real_distribution<double> uniform(0, 1);
+    std::normal_distribution<double> lean(0, 150);
+    for (int pair = 0; pair < 5000 && sprt.verdict() == SprtVerdict::Continue; ++pair) {
+        const double opening = lean(random);
+        const double points = (uniform(random) < ExpectedScore(elo + opening)) +
+                              (uniform(random) < ExpectedScore(elo - opening));
+        sprt.addPair(points);
+    }
+    return sprt.verdict();
+}
+
+int Accepted(SprtVerdict verdict, double elo) {
+    int count = 0;
+    for (std::uint64_t seed = 1; seed <= 40; ++seed) count += SprtOnSimulatedPairs(elo, seed) == verdict;
+    return count;
+}
+
+// Each test errs at most 5 % of the time either way: forty seeded runs.
+TEST(Ratings, TheSequentialTestAcceptsAStrongerPlayerAndRejectsAnEqualOne) {
+    EXPECT_EQ(Accepted(SprtVerdict::AcceptH1, 100), 40);
+    EXPECT_GE(Accepted(SprtVerdict::AcceptH0, 0), 36);
+    EXPECT_EQ(Accepted(SprtVerdict::AcceptH0, -60), 40);
+    EXPECT_GE(Accepted(SprtVerdict::AcceptH1, 30), 36);
+    // Wald's bounds: alpha and beta each in their place.
+    const Sprt lopsided({.elo0 = 0, .elo1 = 10, .alpha = 0.05, .beta = 0.2});
+    EXPECT_NEAR(lopsided.lowerBound(), std::log(0.2 / 0.95), 1e-9);
+    EXPECT_NEAR(lopsided.upperBound(), std::log(0.8 / 0.05), 1e-9);
+}
+
+// ------------------------------------------------------------ tournaments
+
+std::string FileText(const std::filesystem::path& path) {
+    std::ifstream in(path);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// An engine in another process, through the protocol, against random,
+// with every game written down and readable by the notation.
+TEST(Tournament, StopsAtH1OnAClearlyStrongerPlayerAndWritesEveryGame) {
+    const auto file = std::filesystem::temp_directory_path() / ("tournament_" + std::to_string(getpid()) + ".txt");
+    std::string why;
+    auto options = TournamentOptionsFrom({"--engine", "name=engine,cmd=" VINTREL_ENGINE_PLAY ",go=level medium nodes 3000",
+                                          "random", "--games", "40", "--sprt", "0", "50", "0.05", "0.05", "--pgn",
+                                          file.string(), "--concurrency", "2"}, why);
+    ASSERT_TRUE(options) << why;
+    std::vector<std::string> told;
+    const TournamentResult result = PlayTournament(*options, [&](const std::string& line) { told.push_back(line); });
+    EXPECT_EQ(result.verdict, SprtVerdict::AcceptH1);
+    EXPECT_LT(result.pairs, 20);
+    ASSERT_EQ(told.size(), std::size_t(result.pairs));
+    EXPECT_NE(told.back().find("LLR"), std::string::npos) << told.back();
+    EXPECT_GT(result.ratings[0].elo - result.ratings[1].elo, result.ratings[1].error95);
+    const std::string text = FileText(file);
+    std::filesystem::remove(file);
+    std::size_t games = 0;
+    for (std::size_t at = 0; (at = text.find("[Event ", at)) != std::string::npos; ++at, ++games) {
+        const std::size_t end = text.find("[Event ", at + 1);
+        const ReadResult read = ReadGame(text.substr(at, end == std::string::npos ? end : end - at));
+        ASSERT_TRUE(read.game) << read.error->describe("game");
+    }
+    EXPECT_EQ(games, 2 * std::size_t(result.pairs));
+}
+
+TEST(Tournament, RefusesAnEntrantTwiceAnUnknownPlayerAndATestOfThree) {
+    std::string why;
+    EXPECT_FALSE(TournamentOptionsFrom({"easy", "easy"}, why));
+    EXPECT_FALSE(TournamentOptionsFrom({"easy", "master"}, why));
+    EXPECT_FALSE(TournamentOptionsFrom({"easy", "medium", "hard", "--sprt", "0", "10", "0.05", "0.05"}, why));
+    EXPECT_FALSE(TournamentOptionsFrom({"easy", "medium", "--sprt", "10", "0", "0.05", "0.05"}, why));
+    EXPECT_TRUE(TournamentOptionsFrom({"easy", "--engine", "name=old,cmd=/bin/true,go=nodes 9", "--anchor", "old=900"}, why))
+        << why;
 }
 
 }  // namespace

@@ -27,17 +27,19 @@ struct Speech {
     QString emptyCell43;   // what a screen reader says of it
     QString qtCancel;      // Qt's own word, on its dialogs' buttons
     QString outOfRange;    // a game refused for a move out of range
+    QString expert;        // the strongest level, in the Players menu
+    QString expertTip;     // its strength, before the rating
 };
 
 const Speech English{"", {"&Options", "&View", "&Help", "R&ules"}, {"No Help", "&About Vintrel"},
                      "NOT YOUR TURN", "GAME OVER!!", "RESET", "cell 43, empty", "Cancel",
-                     "game.vintrel:2: move 1, blue: 16-54 is out of range"};
+                     "game.vintrel:2: move 1, blue: 16-54 is out of range", "E&xpert", "Expert, about "};
 const Speech German{"de", {"&Optionen", "&Ansicht", "&Hilfe", "&Regeln"}, {"Keine Hilfe", "&Über Vintrel"},
                     "NICHT DEIN ZUG", "SPIEL AUS!!", "NEUSTART", "Feld 43, leer", "Abbrechen",
-                    "game.vintrel:2: Zug 1, Blau: 16-54 ist außer Reichweite"};
+                    "game.vintrel:2: Zug 1, Blau: 16-54 ist außer Reichweite", "E&xperte", "Experte, etwa "};
 const Speech French{"fr", {"&Options", "&Affichage", "A&ide", "&Règles"}, {"Pas d'aide", "À &propos de Vintrel"},
                     "CE N'EST PAS VOTRE TOUR", "FIN DU JEU\u00a0!!", "RECOMMENCER", "case 43, vide", "Annuler",
-                    "game.vintrel:2: coup 1, bleu : 16-54 est hors de portée"};
+                    "game.vintrel:2: coup 1, bleu : 16-54 est hors de portée", "E&xpert", "Expert, environ "};
 
 void PrintTo(const Speech& speech, std::ostream* out) { *out << (*speech.language ? speech.language : "en"); }
 
@@ -118,6 +120,15 @@ TEST_P(InEachLanguage, PanelsButtonsAndCellsSpeakTheCatalogue) {
     EXPECT_EQ(GameDriver::button(game_.blue(), "cmdReset").text(), GetParam().resetButton);
     EXPECT_EQ(game_.red().cell(43).accessibleName(), GetParam().emptyCell43);
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), GetParam().qtCancel);
+}
+
+// The level's item, and its rating in its tip and in the status bar.
+TEST_P(InEachLanguage, TheExpertLevelAndItsRatingSpeakTheCatalogue) {
+    const QAction& expert = GameDriver::action(game_.blue(), "mnuExpert");
+    EXPECT_EQ(expert.text(), GetParam().expert);
+    ASSERT_TRUE(expert.toolTip().startsWith(GetParam().expertTip)) << expert.toolTip().toStdString();
+    EXPECT_GT(expert.toolTip().mid(GetParam().expertTip.size()).toInt(), 1000) << expert.toolTip().toStdString();
+    EXPECT_EQ(expert.statusTip(), expert.toolTip());
 }
 
 TEST_P(InEachLanguage, ARefusalIsToldInTheLanguage) {

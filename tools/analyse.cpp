@@ -5,6 +5,7 @@
 #include "zobrist.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -26,6 +27,19 @@ std::optional<std::string> FileText(const std::string& file) {
     if (in.bad()) return std::nullopt;
     text.resize(std::size_t(in.gcount()));
     return text;
+}
+
+// A file may hold several games, one after another, each from its Event
+// tag on; one without tags is a single game.
+std::optional<std::string> NthGame(const std::string& text, int n) {
+    const std::string start = "[Event ";
+    std::vector<std::size_t> starts;
+    for (std::size_t at = 0; (at = text.find(start, at)) != std::string::npos; at += start.size())
+        if (at == 0 || text[at - 1] == '\n') starts.push_back(at);
+    if (starts.size() <= 1) return n == 1 ? std::optional(text) : std::nullopt;
+    if (std::size_t(n) > starts.size()) return std::nullopt;
+    const std::size_t end = std::size_t(n) < starts.size() ? starts[std::size_t(n)] : text.size();
+    return text.substr(starts[std::size_t(n) - 1], end - starts[std::size_t(n) - 1]);
 }
 
 GameState StateOf(const Game& game) {
@@ -73,12 +87,18 @@ void PrintLine(std::size_t ply, const PlayedMove& played, const GameState& befor
 }  // namespace
 
 std::optional<AnalyseOptions> AnalyseOptionsFrom(const std::vector<std::string>& args) {
-    if (args.size() != 1 && args.size() != 3) return std::nullopt;
+    if (args.size() % 2 != 1) return std::nullopt;
     AnalyseOptions options{.file = args[0]};
-    if (args.size() == 1) return options;
-    const std::optional<Strength> strength = StrengthNamed(args[2]);
-    if (args[1] != "--level" || !strength) return std::nullopt;
-    options.strength = *strength;
+    for (std::size_t i = 1; i < args.size(); i += 2) {
+        const std::optional<Strength> strength = StrengthNamed(args[i + 1]);
+        const int game = std::atoi(args[i + 1].c_str());
+        if (args[i] == "--level" && strength)
+            options.strength = *strength;
+        else if (args[i] == "--game" && game > 0)
+            options.game = game;
+        else
+            return std::nullopt;
+    }
     return options;
 }
 
@@ -88,7 +108,12 @@ int RunAnalyse(const AnalyseOptions& options) {
         std::fprintf(stderr, "vintrel-engine: cannot read %s\n", options.file.c_str());
         return 2;
     }
-    const ReadResult read = ReadGame(*text);
+    const std::optional<std::string> gameText = NthGame(*text, options.game);
+    if (!gameText) {
+        std::fprintf(stderr, "vintrel-engine: %s holds no game %d\n", options.file.c_str(), options.game);
+        return 2;
+    }
+    const ReadResult read = ReadGame(*gameText);
     if (read.error) {
         std::fprintf(stderr, "%s\n", read.error->describe(options.file).c_str());
         return 2;

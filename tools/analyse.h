@@ -13,9 +13,10 @@ namespace vintrel::engine {
 struct AnalyseOptions {
     std::string file;
     Strength strength = Strength::Medium;
+    int game = 1;  // of a file that holds several, as a tournament writes
 };
 
-// From "FILE [--level L]"; none when the arguments are not that.
+// From "FILE [--level L] [--game K]"; none when the arguments are not that.
 std::optional<AnalyseOptions> AnalyseOptionsFrom(const std::vector<std::string>& args);
 
 // Prints a line a move and last "analysed N moves: B blunders". Returns 2

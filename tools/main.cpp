@@ -1,15 +1,20 @@
 // vintrel-engine perft D
 // vintrel-engine match A B [--games N] [--seed S]
-// vintrel-engine analyse FILE [--level L]
+// vintrel-engine analyse FILE [--level L] [--game K]
 // vintrel-engine bench
+// vintrel-engine play
+// vintrel-engine tournament PLAYERS... [options]
 #include "analyse.h"
 #include "bench.h"
 #include "match.h"
 #include "move_generation.h"
+#include "protocol.h"
+#include "tournament.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -37,9 +42,13 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: vintrel-engine perft D\n"
                  "       vintrel-engine match A B [--games N] [--seed S]\n"
-                 "       vintrel-engine analyse FILE [--level L]\n"
+                 "       vintrel-engine analyse FILE [--level L] [--game K]\n"
                  "       vintrel-engine bench\n"
-                 "players: random, greedy, easy, medium, hard; levels: easy, medium, hard\n");
+                 "       vintrel-engine play\n"
+                 "       vintrel-engine tournament PLAYER... [--engine name=N,cmd=C[,go=G]]... [--games N]\n"
+                 "           [--seed S] [--concurrency N] [--nodes N] [--node-divisor D] [--time-caps]\n"
+                 "           [--anchor NAME[=ELO]] [--pgn FILE] [--sprt ELO0 ELO1 ALPHA BETA]\n"
+                 "players: random, greedy, easy, medium, hard, expert; levels: easy, medium, hard, expert\n");
     return 2;
 }
 
@@ -60,6 +69,14 @@ int Match(const std::vector<std::string>& args) {
     return vintrel::engine::RunMatch(options);
 }
 
+int Tournament(const std::vector<std::string>& args) {
+    std::string why;
+    const auto options = vintrel::engine::TournamentOptionsFrom(args, why);
+    if (options) return vintrel::engine::RunTournament(*options);
+    std::fprintf(stderr, "vintrel-engine: %s\n", why.c_str());
+    return Usage();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -73,5 +90,10 @@ int main(int argc, char* argv[]) {
         return options ? vintrel::engine::RunAnalyse(*options) : Usage();
     }
     if (args.size() == 1 && args[0] == "bench") return vintrel::engine::PrintBench();
+    if (args.size() == 1 && args[0] == "play") {
+        std::ios::sync_with_stdio(false);
+        return vintrel::engine::RunProtocol(std::cin, std::cout);
+    }
+    if (!args.empty() && args[0] == "tournament") return Tournament({args.begin() + 1, args.end()});
     return Usage();
 }

@@ -77,8 +77,9 @@ double MatchResult::score() const {
 }
 
 MatchResult PlayMatch(const MatchOptions& options) {
-    const auto first = PlayerNamed(options.first, options.nodeCap);
-    const auto second = PlayerNamed(options.second, options.nodeCap);
+    const Budget budget{.nodeCap = options.nodeCap, .nodeDivisor = options.nodeDivisor};
+    const auto first = PlayerNamed(options.first, budget);
+    const auto second = PlayerNamed(options.second, budget);
     if (!first || !second) throw std::invalid_argument("players are random, greedy, easy, medium or hard");
     MatchResult result;
     const Seat a{*first, result.first}, b{*second, result.second};

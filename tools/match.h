@@ -16,6 +16,8 @@ struct MatchOptions {
     std::uint64_t seed = 1;
     // Caps the searches of the engine's levels, for short matches.
     std::uint64_t nodeCap = UINT64_MAX;
+    // Divides each level's budget, keeping the levels' balance.
+    std::uint64_t nodeDivisor = 1;
     // Told each game's winner as it ends, or "draw".
     std::function<void(int game, const std::string& winner)> onGame;
 };

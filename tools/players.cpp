@@ -56,17 +56,18 @@ public:
 
 class EnginePlayer : public Player {
 public:
-    EnginePlayer(Strength strength, std::uint64_t nodeCap) : strength_(strength), nodeCap_(nodeCap) {}
+    EnginePlayer(Strength strength, const Budget& budget) : strength_(strength), budget_(budget) {}
     Choice choose(const GameState& state, std::uint64_t seed) override {
         Level level = LevelOf(strength_, seed);
-        level.limits.maxNodes = std::min(level.limits.maxNodes, nodeCap_);
+        level.limits.maxNodes = std::min(level.limits.maxNodes / budget_.nodeDivisor, budget_.nodeCap);
+        if (budget_.windowsTimeCaps) level.limits.maxTime = WindowsTimeCapOf(strength_);
         const SearchResult result = ChooseMove(state, level);
         return {result.move, result.depth};
     }
 
 private:
     Strength strength_;
-    std::uint64_t nodeCap_;
+    Budget budget_;
 };
 
 }  // namespace
@@ -77,9 +78,13 @@ Move AnyMove(const GameState& state, std::uint64_t& random) {
 }
 
 std::unique_ptr<Player> PlayerNamed(const std::string& name, std::uint64_t nodeCap) {
+    return PlayerNamed(name, Budget{.nodeCap = nodeCap});
+}
+
+std::unique_ptr<Player> PlayerNamed(const std::string& name, const Budget& budget) {
     if (name == "random") return std::make_unique<RandomPlayer>();
     if (name == "greedy") return std::make_unique<GreedyPlayer>();
-    if (const auto strength = StrengthNamed(name)) return std::make_unique<EnginePlayer>(*strength, nodeCap);
+    if (const auto strength = StrengthNamed(name)) return std::make_unique<EnginePlayer>(*strength, budget);
     return nullptr;
 }
 

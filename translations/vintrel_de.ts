@@ -449,6 +449,26 @@ Ziehe einen Stein mit der Maus; setze ihn auf einen Stein des Gegners, um ihn zu
         <source>Computer Plays B&amp;oth</source>
         <translation>Computer spielt b&amp;eide</translation>
     </message>
+    <message>
+        <source>Easy, about %1</source>
+        <translation>Leicht, etwa %1</translation>
+    </message>
+    <message>
+        <source>Medium, about %1</source>
+        <translation>Mittel, etwa %1</translation>
+    </message>
+    <message>
+        <source>Hard, about %1</source>
+        <translation>Schwer, etwa %1</translation>
+    </message>
+    <message>
+        <source>E&amp;xpert</source>
+        <translation>E&amp;xperte</translation>
+    </message>
+    <message>
+        <source>Expert, about %1</source>
+        <translation>Experte, etwa %1</translation>
+    </message>
 </context>
 <context>
     <name>vintrel::Words</name>

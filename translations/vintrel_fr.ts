@@ -449,6 +449,26 @@ Faites glisser un pion avec la souris&#xa0;; posez-le sur un pion adverse pour l
         <source>Computer Plays B&amp;oth</source>
         <translation>L&apos;ordinateur joue &amp;seul</translation>
     </message>
+    <message>
+        <source>Easy, about %1</source>
+        <translation>Facile, environ %1</translation>
+    </message>
+    <message>
+        <source>Medium, about %1</source>
+        <translation>Moyen, environ %1</translation>
+    </message>
+    <message>
+        <source>Hard, about %1</source>
+        <translation>Difficile, environ %1</translation>
+    </message>
+    <message>
+        <source>E&amp;xpert</source>
+        <translation>E&amp;xpert</translation>
+    </message>
+    <message>
+        <source>Expert, about %1</source>
+        <translation>Expert, environ %1</translation>
+    </message>
 </context>
 <context>
     <name>vintrel::Words</name>

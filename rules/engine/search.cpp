@@ -53,6 +53,10 @@ constexpr int TableMoveFirst = 1 << 30;
 constexpr int CapturesNext = 1 << 28;
 constexpr int KillersNext = 1 << 27;
 
+// Late-move reductions: from this depth, from this move on.
+constexpr int ReducedFrom = 3;
+constexpr std::size_t LateMove = 3, VeryLateMove = 10;
+
 }  // namespace
 
 // The moves of a position with their promise, picked best first, sorted
@@ -103,6 +107,8 @@ SearchResult Search::run(const GameState& root, const SearchLimits& limits) {
         }
         if (stopped_) break;
         result.depth = depth;
+        result.nodes = nodes_;
+        if (limits.onIteration) limits.onIteration(result);
         // A win or a loss that is certain gets no surer deeper down.
         if (IsWinScore(result.score)) break;
     }
@@ -153,7 +159,9 @@ int Search::negamax(const GameState& state, int depth, int alpha, int beta, int 
     Move bestMove;
     for (std::size_t i = 0; i < moves.size(); ++i) {
         const Move move = moves.pick(i);
-        const int score = searchChild(state.after(move), next, alpha, beta, ply + 1, i == 0);
+        const GameState child = state.after(move);
+        const int reduction = reductionOf(state, child, move, next, i, ply);
+        const int score = searchChild(child, next, alpha, beta, ply + 1, i == 0, reduction);
         if (stopped_) return 0;
         if (score <= best) continue;
         best = score;
@@ -170,9 +178,14 @@ int Search::negamax(const GameState& state, int depth, int alpha, int beta, int 
 
 // The first move gets the whole window; the others are first shown to be
 // no better than the best so far, which costs less, and searched again
-// only when they might be.
-int Search::searchChild(const GameState& child, int depth, int alpha, int beta, int ply, bool first) {
+// only when they might be. A late quiet move is shown so at a reduced
+// depth first, and searched to the full depth only when that fails.
+int Search::searchChild(const GameState& child, int depth, int alpha, int beta, int ply, bool first, int reduction) {
     if (first) return -negamax(child, depth, -beta, -alpha, ply);
+    if (reduction > 0) {
+        const int reduced = -negamax(child, depth - reduction, -alpha - 1, -alpha, ply);
+        if (reduced <= alpha || stopped_) return reduced;
+    }
     const int score = -negamax(child, depth, -alpha - 1, -alpha, ply);
     if (score <= alpha || score >= beta) return score;
     return -negamax(child, depth, -beta, -alpha, ply);
@@ -203,6 +216,17 @@ int Search::quiesce(const GameState& state, int alpha, int beta, int ply) {
         if (alpha >= beta) break;
     }
     return best;
+}
+
+// Moves tried late, after the table's move, the captures and the
+// killers, seldom cut off: they get less depth, unless they take a man or
+// put one where he must be taken, which the horizon would misjudge.
+int Search::reductionOf(const GameState& state, const GameState& child, Move move, int depth, std::size_t i,
+                        int ply) const {
+    if (depth < ReducedFrom || i < LateMove || state.captures(move) || child.mustCapture() != NoCell) return 0;
+    const Killers& killers = killers_[std::min(ply, MaxPly)];
+    if (move == killers.first || move == killers.second) return 0;
+    return i >= VeryLateMove && depth >= ReducedFrom + 2 ? 2 : 1;
 }
 
 bool Search::visit() {

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 
 namespace vintrel::engine {
 
@@ -23,6 +24,8 @@ constexpr bool IsWin(int score) { return score >= WinScore - MaxPly; }
 constexpr bool IsLoss(int score) { return score <= -(WinScore - MaxPly); }
 constexpr bool IsWinScore(int score) { return IsWin(score) || IsLoss(score); }
 
+struct SearchResult;
+
 struct SearchLimits {
     int maxDepth = 64;
     std::uint64_t maxNodes = UINT64_MAX;
@@ -33,6 +36,9 @@ struct SearchLimits {
     // Above zero: the search also ends once this much time has passed, with
     // the best move found so far. A search that must repeat leaves it at zero.
     std::chrono::milliseconds maxTime{0};
+    // Told of every iteration that finishes, on the searching thread, so
+    // that a front end can show the search as it deepens.
+    std::function<void(const SearchResult&)> onIteration{};
 };
 
 struct SearchResult {
@@ -59,7 +65,8 @@ private:
 
     RootOutcome searchRoot(const GameState& root, int depth, int alpha, int beta);
     int negamax(const GameState& state, int depth, int alpha, int beta, int ply);
-    int searchChild(const GameState& child, int depth, int alpha, int beta, int ply, bool first);
+    int searchChild(const GameState& child, int depth, int alpha, int beta, int ply, bool first, int reduction = 0);
+    int reductionOf(const GameState& state, const GameState& child, Move move, int depth, std::size_t i, int ply) const;
     int quiesce(const GameState& state, int alpha, int beta, int ply);
     bool visit();
     bool outOfBudget() const;

@@ -8,26 +8,12 @@
 #include <QAction>
 
 #include <algorithm>
-#include <chrono>
 
 namespace vintrel {
 namespace {
 
 bool IsNewGame(const engine::GameState& game) {
     return game.toMove() == Side::Red && game.position() == StartingPosition();
-}
-
-// A level's budget is counted in nodes, so that a position gets the same
-// move on any machine; on a slow or busy one the clock ends the search
-// before the player has waited too long. Easy is always quick.
-std::chrono::milliseconds ThinkingTimeOf(engine::Strength strength) {
-    using namespace std::chrono_literals;
-    switch (strength) {
-        case engine::Strength::Easy: return 0ms;
-        case engine::Strength::Medium: return 600ms;
-        case engine::Strength::Hard: return 2500ms;
-    }
-    return 0ms;
 }
 
 constexpr int PauseBetweenMoves = 1000;  // milliseconds, when the computer plays both sides
@@ -103,7 +89,7 @@ void ComputerPlayer::think(Purpose purpose, engine::Strength strength) {
     purpose_ = purpose;
     engine::Level level = engine::LevelOf(strength, seed_ + ++searches_);
     level.limits.maxNodes = std::min(level.limits.maxNodes, nodeCap_);
-    level.limits.maxTime = ThinkingTimeOf(strength);
+    level.limits.maxTime = engine::WindowsTimeCapOf(strength);
     if (playsBoth()) level.limits.rootNoise = std::max(level.limits.rootNoise, TieBreakWhenAlone);
     thinker_.think(game(), level);
     if (purpose == Purpose::Move && playsBoth()) pause_.start();

@@ -17,6 +17,13 @@ const char* const PlayersKey = "players/computer";
 const char* const StrengthKey = "players/level";
 const char* const PlayersValues[] = {"none", "blue", "red", "both"};
 
+// Each level's rating, easy taken as 1000, rounded to 50, from the
+// tournament of the levels in docs/engine.md.
+int RatingOf(engine::Strength strength) {
+    constexpr int Ratings[] = {1000, 1300, 1550, 1700};
+    return Ratings[int(strength)];
+}
+
 // The standard place for a user's settings: ~/.config/vintrel/vintrel.conf.
 QSettings Settings() { return QSettings(QStringLiteral("vintrel"), QStringLiteral("vintrel")); }
 
@@ -49,9 +56,11 @@ PlayersMenu::Items PlayersMenu::build(BoardWindow& window) {
     addChoice(menu, items.players, "mnuComputerBoth", tr("Computer Plays B&oth"), ComputerBoth);
     connect(items.players, &QActionGroup::triggered, this, [this](QAction* a) { choosePlayers(a->data().toInt()); });
     menu->addSeparator();
-    addChoice(menu, items.strengths, "mnuEasy", tr("&Easy"), int(engine::Strength::Easy));
-    addChoice(menu, items.strengths, "mnuMedium", tr("&Medium"), int(engine::Strength::Medium));
-    addChoice(menu, items.strengths, "mnuHard", tr("&Hard"), int(engine::Strength::Hard));
+    menu->setToolTipsVisible(true);
+    addLevel(menu, items.strengths, "mnuEasy", tr("&Easy"), tr("Easy, about %1"), engine::Strength::Easy);
+    addLevel(menu, items.strengths, "mnuMedium", tr("&Medium"), tr("Medium, about %1"), engine::Strength::Medium);
+    addLevel(menu, items.strengths, "mnuHard", tr("&Hard"), tr("Hard, about %1"), engine::Strength::Hard);
+    addLevel(menu, items.strengths, "mnuExpert", tr("E&xpert"), tr("Expert, about %1"), engine::Strength::Expert);
     connect(items.strengths, &QActionGroup::triggered, this, [this](QAction* a) { chooseStrength(a->data().toInt()); });
     menu->addSeparator();
     items.hint = menu->addAction(tr("H&int"), this, &PlayersMenu::hintAsked);
@@ -66,6 +75,15 @@ QAction* PlayersMenu::addChoice(QMenu* menu, QActionGroup* group, const char* na
     action->setData(value);
     group->addAction(action);
     return action;
+}
+
+// The level's strength in Elo, in its tip and in the status bar.
+void PlayersMenu::addLevel(QMenu* menu, QActionGroup* group, const char* name, const QString& text,
+                           const QString& strength, engine::Strength level) {
+    QAction* action = addChoice(menu, group, name, text, int(level));
+    const QString tip = strength.arg(RatingOf(level));
+    action->setToolTip(tip);
+    action->setStatusTip(tip);
 }
 
 bool PlayersMenu::computerPlays(Side side) const {

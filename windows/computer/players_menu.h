@@ -44,6 +44,8 @@ private:
 
     Items build(BoardWindow& window);
     QAction* addChoice(QMenu* menu, QActionGroup* group, const char* name, const QString& text, int value);
+    void addLevel(QMenu* menu, QActionGroup* group, const char* name, const QString& text, const QString& strength,
+                  engine::Strength level);
     void choosePlayers(int value);
     void chooseStrength(int value);
     void showChoices();
