@@ -37,8 +37,8 @@ struct Versus {
         return std::pair(played[0][0].value<Cell>(), played[0][1].value<Cell>());
     }
 
-    GameDriver game;
-    ComputerPlayer computer{game.views(), 7};
+    GameDriver game{ProgramOptions{.seed = 7}};
+    ComputerPlayer& computer = game.computer();
 };
 
 bool IsOver(BoardWindow& window) { return !window.cell(0).isEnabled(); }
@@ -149,8 +149,8 @@ TEST_F(Computer, PlaysRedFirstInTheBlueViewAfterEveryReset) {
 }
 
 TEST_F(Computer, HintGlidesThereAndBackChangingNothing) {
-    GameDriver game;
-    ComputerPlayer computer(game.views(), 3);
+    GameDriver game({.seed = 3});
+    ComputerPlayer& computer = game.computer();
     computer.setGlideDuration(5);
     game.click(9);  // "NOT YOUR TURN" stays up through the hint
     const Position before = game.red().position();
@@ -169,8 +169,7 @@ QString MnemonicOf(const QString& text) { return text.mid(text.indexOf('&') + 1,
 
 TEST_F(Computer, PlayersMenuIsSharedRememberedAndSuspendsTheSwitch) {
     {
-        GameDriver game;
-        ComputerPlayer computer(game.views(), 1);
+        GameDriver game({.seed = 1});
         QStringList bar, items;
         for (QAction* entry : game.red().menuBar()->actions()) bar << MnemonicOf(entry->text());
         EXPECT_EQ(bar, QStringList({"O", "V", "H", "U", "P"}));
@@ -188,8 +187,7 @@ TEST_F(Computer, PlayersMenuIsSharedRememberedAndSuspendsTheSwitch) {
         EXPECT_TRUE(blueSwitch.isChecked() && blueSwitch.isEnabled());
         game.trigger("mnuComputerRed");
     }
-    GameDriver game;
-    ComputerPlayer computer(game.views(), 1);
+    GameDriver game({.seed = 1});
     EXPECT_TRUE(GameDriver::action(game.red(), "mnuComputerRed").isChecked());
     EXPECT_TRUE(GameDriver::action(game.red(), "mnuHard").isChecked());
 }
@@ -200,16 +198,16 @@ TEST_F(Computer, EveryChoiceOfPlayersAndLevelSurvivesARestartInBothViews) {
     for (const char* players : {"mnuTwoPlayers", "mnuComputerBlue", "mnuComputerRed"}) {
         for (const char* level : {"mnuEasy", "mnuMedium", "mnuHard", "mnuExpert"}) {
             {
-                GameDriver game;
-                ComputerPlayer computer(game.views(), 1);
+                GameDriver game({.seed = 1});
+                ComputerPlayer& computer = game.computer();
                 computer.setNodeCap(1000);
                 GameDriver::action(game.blue(), level).trigger();
                 GameDriver::action(game.blue(), players).trigger();
                 EXPECT_TRUE(GameDriver::action(game.red(), level).isChecked()) << level;
                 EXPECT_TRUE(GameDriver::action(game.red(), players).isChecked()) << players;
             }
-            GameDriver game;
-            ComputerPlayer computer(game.views(), 1);
+            GameDriver game({.seed = 1});
+            ComputerPlayer& computer = game.computer();
             computer.setNodeCap(1000);
             for (BoardWindow* window : {&game.red(), &game.blue()}) {
                 EXPECT_TRUE(GameDriver::action(*window, level).isChecked()) << players << " " << level;
@@ -222,8 +220,8 @@ TEST_F(Computer, EveryChoiceOfPlayersAndLevelSurvivesARestartInBothViews) {
 // However the switch was left, a computer game turns it off and "Two
 // Players" brings back what the players last chose, in the view shown.
 TEST_F(Computer, TwoPlayersRestoresTheSwitchAsLastLeftAfterEitherComputerGame) {
-    GameDriver game;
-    ComputerPlayer computer(game.views(), 1);
+    GameDriver game({.seed = 1});
+    ComputerPlayer& computer = game.computer();
     computer.setNodeCap(1000);
     for (const char* players : {"mnuComputerBlue", "mnuComputerRed"}) {
         for (bool switchOn : {false, true, false}) {
@@ -289,8 +287,8 @@ Cell AManOf(const Position& position, Side side) {
 
 // The computer playing both sides, at a tiny budget, with no glide.
 TEST_F(Computer, PlaysBothSidesToTheEndInTheViewOnScreenAndAgainAfterReset) {
-    GameDriver game;
-    ComputerPlayer computer(game.views(), 11);
+    GameDriver game({.seed = 11});
+    ComputerPlayer& computer = game.computer();
     computer.setGlideDuration(0);
     computer.setNodeCap(2000);
     computer.setMovePause(600'000);
