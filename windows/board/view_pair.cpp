@@ -134,14 +134,25 @@ void ViewPair::showOpenedGame() {
     onScreen->putHeldBack();
     onScreen->resetPieces(false);
     drawGame(true);
+    for (BoardWindow* window : builtWindows()) window->switchItem().setChecked(switchOn);
     const Game& game = model_.game();
     const std::size_t plies = game.moves().size();
     if (plies >= 2) red_->openTakeBack(plies >= 3);
     const Side lastMover = plies % 2 == 1 ? Side::Red : Side::Blue;
     BoardWindow& view = viewForOpenedGame(plies == 0 ? Side::Red : lastMover, *onScreen, switchOn);
+    const DropOutcome outcome = plies == 0 ? DropOutcome::NoChange : LastOutcome(game);
+    // The last move's switch would bring the other view up at once.
+    if (outcome == DropOutcome::Moved && switchOn) return showSwitchedTo(twinOf(view));
     if (&view != shown()) shown()->showOtherView();
-    for (BoardWindow* window : builtWindows()) window->switchItem().setChecked(switchOn);
-    if (plies > 0) view.answerMove(LastOutcome(game));
+    if (plies > 0) view.answerMove(outcome);
+}
+
+// `window` on screen and activated, as a switch of view leaves it.
+void ViewPair::showSwitchedTo(BoardWindow& window) {
+    BoardWindow& current = *shown();
+    if (&window != &current) return showInsteadOf(window, current);
+    window.Form_Activate();
+    emit viewShown(window);
 }
 
 BoardWindow& ViewPair::viewForOpenedGame(Side lastMover, BoardWindow& onScreen, bool switchOn) {

@@ -74,6 +74,7 @@ private:
     void drawGame(bool everyCell);
     void moved(DropOutcome outcome);
     void showOpenedGame();
+    void showSwitchedTo(BoardWindow& window);
     BoardWindow& viewForOpenedGame(Side lastMover, BoardWindow& onScreen, bool switchOn);
 
     struct Attachment {
