@@ -23,6 +23,16 @@ QString WriteWhole(const QString& path, const QByteArray& text) {
     return {};
 }
 
+// A write killed half way leaves its temporary beside the game, under the
+// game's name and six letters of QSaveFile's choosing. None is read as a
+// game, but each would stay for good.
+void RemoveKilledWrites(const QString& path) {
+    const QFileInfo game(path);
+    const QDir folder = game.dir();
+    for (const QString& name : folder.entryList({game.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden))
+        QFile::remove(folder.filePath(name));
+}
+
 }  // namespace
 
 Autosave::Autosave(GameRecord& record, ViewPair& views, std::function<std::string()> text)
@@ -30,6 +40,7 @@ Autosave::Autosave(GameRecord& record, ViewPair& views, std::function<std::strin
     writer_->moveToThread(&thread_);
     connect(&thread_, &QThread::finished, writer_, &QObject::deleteLater);
     thread_.start();
+    RemoveKilledWrites(path());
     readSavedMoves();
     connect(&record, &GameRecord::movesChanged, this, &Autosave::movesChanged);
 }
