@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <variant>
 
 namespace vintrel {
 namespace {
@@ -31,6 +32,19 @@ void RemoveKilledWrites(const QString& path) {
     const QDir folder = game.dir();
     for (const QString& name : folder.entryList({game.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden))
         QFile::remove(folder.filePath(name));
+}
+
+// The moves of the game in the file, or what is wrong with it, told as
+// a bad file opened is told.
+std::variant<std::vector<PlayedMove>, QString> ReadKeptGame(const QString& path) {
+    QFile file(path);
+    if (QFileInfo(path).isDir()) return Autosave::tr("%1: a folder, not a game").arg(path);
+    if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("%1: %2").arg(path, file.errorString());
+    // One byte past the limit is enough for the reader to refuse the rest.
+    const QByteArray text = file.read(qint64(MaxGameTextBytes) + 1);
+    const ReadResult read = ReadGame(std::string_view(text.constData(), std::size_t(text.size())));
+    if (!read.game) return QString::fromStdString(read.error->describe(path.toStdString()));
+    return read.game->moves;
 }
 
 }  // namespace
@@ -55,12 +69,22 @@ QString Autosave::path() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/last-game.vintrel");
 }
 
+// A file that is no game is set aside rather than written over: it may
+// be a game damaged by hand, or a file of someone else's.
 void Autosave::readSavedMoves() {
-    QFile file(path());
-    if (file.size() > qint64(MaxGameTextBytes) || !file.open(QIODevice::ReadOnly)) return;
-    const QByteArray text = file.readAll();
-    if (const ReadResult read = ReadGame(std::string_view(text.constData(), text.size())); read.game)
-        savedMoves_ = read.game->moves;
+    const QString file = path();
+    if (!QFileInfo::exists(file)) return;
+    auto read = ReadKeptGame(file);
+    if (auto* moves = std::get_if<std::vector<PlayedMove>>(&read)) {
+        savedMoves_ = std::move(*moves);
+        return;
+    }
+    const QString aside = file + QStringLiteral(".bad");
+    if (QFileInfo(aside).isDir()) QDir(aside).removeRecursively();
+    QFile::remove(aside);
+    const bool moved = QDir().rename(file, aside);
+    setAside_ = std::get<QString>(read) + (moved ? tr(" (kept as %1)").arg(aside) : QString());
+    std::fprintf(stderr, "vintrel: %s\n", qPrintable(*setAside_));
 }
 
 // A new game keeps the last one in the file until its first move; a
