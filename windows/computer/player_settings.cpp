@@ -44,14 +44,11 @@ void WriteStrength(QSettings& settings, engine::Strength strength) {
     settings.setValue(StrengthKey, QString::fromLatin1(name.data(), qsizetype(name.size())));
 }
 
-}  // namespace vintrel
-
-namespace vintrel {
-
 void RewritePlayerSettings(const PlayerSettings& chosen) {
     {
         const QSettings current = UserSettings();
-        // QSettings leaves a file it could not parse as it found it.
+        // Written over, a file QSettings could not parse would keep whatever
+        // it made of the junk: the defaults go into a new one.
         if (current.status() == QSettings::FormatError) QFile::remove(current.fileName());
     }
     QSettings settings = UserSettings();
