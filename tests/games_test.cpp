@@ -191,14 +191,14 @@ TEST_F(Games, TheLastGameResumesAfterARestartAndANewGameKeepsItUntilItsFirstMove
     EXPECT_TRUE(kept.readAll().contains("1. 61-43 16-34 2. 43x34"));
 }
 
-// Junk, then a folder, where the last game should be: each set aside as
-// .bad, told when resumed over a new game, and a fresh file kept after
-// the next move.
+// Junk, a folder, then junk again, where the last game should be: each
+// set aside as .bad in place of the one before, told when resumed over a
+// new game, and a fresh file kept after the next move, which resumes.
 TEST_F(Games, AKeptFileThatIsNoGameIsSetAsideToldOnResumeAndNotWrittenOver) {
     const QString kept = Autosave::path(), aside = kept + ".bad";
     QDir().mkpath(QFileInfo(kept).path());
     const QByteArray junk("\x89PNG\r\n\x1a\n\0\0 no game");
-    for (const bool folder : {false, true}) {
+    for (const bool folder : {false, true, false}) {
         if (folder) {
             QDir().mkpath(kept + "/inside");
         } else {
@@ -223,6 +223,9 @@ TEST_F(Games, AKeptFileThatIsNoGameIsSetAsideToldOnResumeAndNotWrittenOver) {
         QFile fresh(kept);
         ASSERT_TRUE(fresh.open(QIODevice::ReadOnly));
         EXPECT_TRUE(fresh.readAll().contains("\n1. 61-43\n"));
+        again.game.trigger("mnuReset");
+        EXPECT_TRUE(again.keeper.files().resume());
+        again.keeper.autosave().flush();
         fresh.remove();
     }
 }
