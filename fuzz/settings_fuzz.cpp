@@ -43,13 +43,28 @@ void CheckValid(const PlayerSettings& read) {
     if (engine::StrengthNamed(engine::NameOf(read.strength)) != read.strength) Fail("a level without its name");
 }
 
+// A value of ours in the file other than the one read is one the menu
+// does not offer: the file must be rewritten.
+void CheckRewriteAsked(const QSettings& file, const PlayerSettings& read, const QString& scratch) {
+    QSettings ours(scratch, QSettings::IniFormat);
+    WritePlayers(ours, read.players);
+    WriteStrength(ours, read.strength);
+    for (const QString& key : ours.allKeys())
+        if (file.contains(key) && file.value(key).toString() != ours.value(key).toString() && !read.needsRewrite)
+            Fail("a value the menu does not offer kept in the file");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QString path = NewSettingsFile();
     Write(path, data, size);
-    const PlayerSettings read = ReadPlayerSettings(QSettings(path, QSettings::IniFormat));
+    const QSettings file(path, QSettings::IniFormat);
+    const PlayerSettings read = ReadPlayerSettings(file);
     CheckValid(read);
+    const QString scratch = NewSettingsFile();
+    CheckRewriteAsked(file, read, scratch);
+    QFile::remove(scratch);
     if (read.needsRewrite) {
         // What the program writes back must read as itself.
         {
