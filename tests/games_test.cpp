@@ -189,6 +189,45 @@ TEST_F(Games, TheLastGameResumesAfterARestartAndANewGameKeepsItUntilItsFirstMove
     EXPECT_TRUE(kept.readAll().contains("1. 61-43 16-34 2. 43x34"));
 }
 
+// Junk, a folder, then junk again, where the last game should be: each
+// set aside as .bad in place of the one before, told when resumed over a
+// new game, and a fresh file kept after the next move, which resumes.
+TEST_F(Games, AKeptFileThatIsNoGameIsSetAsideToldOnResumeAndNotWrittenOver) {
+    const QString kept = Autosave::path(), aside = kept + ".bad";
+    QDir().mkpath(QFileInfo(kept).path());
+    const QByteArray junk("\x89PNG\r\n\x1a\n\0\0 no game");
+    for (const bool folder : {false, true, false}) {
+        if (folder) {
+            QDir().mkpath(kept + "/inside");
+        } else {
+            QFile file(kept);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(junk);
+        }
+        KeptGame again;
+        EXPECT_FALSE(again.keeper.files().resume());
+        const QString told = ErrorShown();
+        EXPECT_TRUE(told.startsWith(kept + (folder ? ": a folder" : ":1: "))) << told.toStdString();
+        EXPECT_TRUE(told.endsWith("(kept as " + aside + ")")) << told.toStdString();
+        EXPECT_EQ(SeenIn(again.game).position, StartingPosition());
+        EXPECT_EQ(QFileInfo(aside).isDir(), folder);
+        if (!folder) {
+            QFile setAside(aside);
+            ASSERT_TRUE(setAside.open(QIODevice::ReadOnly));
+            EXPECT_EQ(setAside.readAll(), junk);
+        }
+        again.game.play("61-43");
+        again.keeper.autosave().flush();
+        QFile fresh(kept);
+        ASSERT_TRUE(fresh.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(fresh.readAll().contains("\n1. 61-43\n"));
+        again.game.trigger("mnuReset");
+        EXPECT_TRUE(again.keeper.files().resume());
+        again.keeper.autosave().flush();
+        fresh.remove();
+    }
+}
+
 // Chooses row `row` of the move list by keys and answers the question.
 void GoBackTo(KeptGame& kept, int row) {
     QListWidget& list = kept.keeper.moveList().list();

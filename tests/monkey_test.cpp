@@ -1,11 +1,18 @@
 // Random play. A seeded monkey presses and drags on the diamonds, chooses
 // menu items and clicks buttons the way careless players would, and after
 // every action checks that the game still holds together. A failing run is
-// played again from a new game, dropping actions while it keeps failing, so
-// that the report ends in a short list of actions.
+// reported at once, then played again from a new game, dropping actions
+// while it keeps failing, so that the report ends in a short list of
+// actions.
+//
+// Play stops at its action budget or its time budget, whichever comes
+// first, so that a busy machine shortens the run rather than failing it;
+// shrinking has a time budget of its own.
 //
 // VINTREL_MONKEY_SEED=n plays the one seed n; VINTREL_MONKEY_ACTIONS=n sets
 // the actions per seed; VINTREL_MONKEY_SCALE=x scales the usual number;
+// VINTREL_MONKEY_SECONDS=s sets the time all seeds share (240 s), and
+// VINTREL_MONKEY_SHRINK_SECONDS=s the time shrinking takes at most (120 s);
 // VINTREL_MONKEY_TRACE=1 prints every action before it is made, for runs
 // that crash.
 #include "computer_player.h"
@@ -22,6 +29,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <cstdio>
@@ -39,6 +47,16 @@ using testing::GameDriver;
 
 constexpr std::uint32_t FixedSeeds[] = {11, 23, 37, 41, 53};
 constexpr long ActionsPerSeed = 20'000;
+constexpr double PlaySeconds = 240, ShrinkSeconds = 120;
+constexpr std::size_t ActionsReported = 50;
+// A shrunk list longer than this is shown by its end only.
+constexpr std::size_t ActionsListedWhole = 200;
+
+using Clock = std::chrono::steady_clock;
+
+Clock::time_point After(double seconds) {
+    return Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+}
 
 // ------------------------------------------------------------------ actions
 
@@ -838,18 +856,22 @@ Action ActionSource::next(GameDriver& game) {
 
 // ------------------------------------------------------------- shrinking
 
-Verdict Replay(const std::vector<Action>& actions) {
+// No fault when `deadline` comes first.
+Verdict Replay(const std::vector<Action>& actions, Clock::time_point deadline = Clock::time_point::max()) {
     Monkey monkey;
-    for (const Action& action : actions)
+    for (const Action& action : actions) {
+        if (Clock::now() >= deadline) return {};
         if (Verdict fault = monkey.perform(action)) return fault;
+    }
     return {};
 }
 
-// Shrinks a failing list while it keeps failing the same way. A budget of
-// replays bounds the time a long list can take.
+// Shrinks a failing list while it keeps failing the same way, until it
+// can shrink no more, has replayed its budget of lists, or its deadline
+// has passed.
 class Shrinker {
 public:
-    explicit Shrinker(std::string kind) : kind_(std::move(kind)) {}
+    Shrinker(std::string kind, Clock::time_point deadline) : kind_(std::move(kind)), deadline_(deadline) {}
 
     std::vector<Action> shrink(std::vector<Action> actions) {
         keepFailingTail(actions);
@@ -858,15 +880,18 @@ public:
             dropChunks(actions, chunk, chunk);
         // ... then single actions and pairs at every offset, since a pair
         // such as two toggles of one menu item often goes only together.
-        while (budget_ > 0 && (dropChunks(actions, 1, 1) | dropChunks(actions, 2, 1))) {
+        while (!exhausted() && (dropChunks(actions, 1, 1) | dropChunks(actions, 2, 1))) {
         }
         return actions;
     }
 
+    bool exhausted() const { return budget_ <= 0 || Clock::now() >= deadline_; }
+
 private:
     bool fails(const std::vector<Action>& candidate) {
+        if (exhausted()) return false;
         --budget_;
-        const Verdict fault = Replay(candidate);
+        const Verdict fault = Replay(candidate, deadline_);
         return fault && fault->kind == kind_;
     }
 
@@ -883,7 +908,7 @@ private:
 
     bool dropChunks(std::vector<Action>& actions, std::size_t chunk, std::size_t stride) {
         bool dropped = false;
-        for (std::size_t start = 0; start + chunk <= actions.size() && budget_ > 0;) {
+        for (std::size_t start = 0; start + chunk <= actions.size() && !exhausted();) {
             std::vector<Action> candidate = actions;
             candidate.erase(candidate.begin() + long(start), candidate.begin() + long(start + chunk));
             if (!candidate.empty() && fails(candidate)) {
@@ -897,22 +922,52 @@ private:
     }
 
     std::string kind_;
+    Clock::time_point deadline_;
     long budget_ = 4000;
 };
 
-std::string Report(std::uint32_t seed, const std::vector<Action>& played, const Fault& fault) {
+void ListActions(std::ostringstream& out, const std::vector<Action>& actions, std::size_t first) {
+    for (std::size_t i = first; i < actions.size(); ++i) out << "    " << i + 1 << ". " << Describe(actions[i]) << "\n";
+}
+
+// Printed the moment the fault is found, before any shrinking: the run
+// again, the fault, and the actions that led to it.
+std::string FailedRun(std::uint32_t seed, const std::vector<Action>& played, const Fault& fault, double seconds) {
     std::ostringstream out;
-    out << "monkey seed " << seed << " failed at action " << played.size() << ": [" << fault.kind
-        << "] " << fault.detail << "\n  again: VINTREL_MONKEY_SEED=" << seed
-        << " VINTREL_MONKEY_ACTIONS=" << played.size() << "\n";
-    const std::vector<Action> shortest = Shrinker(fault.kind).shrink(played);
-    const Verdict again = Replay(shortest);
-    out << "  shortest list that still fails, " << shortest.size() << " actions from a new game"
-        << (again ? ", with [" + again->kind + "] " + again->detail : std::string(", (did not fail again)"))
-        << ":\n";
-    for (std::size_t i = 0; i < shortest.size(); ++i)
-        out << "    " << i + 1 << ". " << Describe(shortest[i]) << "\n";
+    out << "monkey seed " << seed << " failed at action " << played.size() << " after " << seconds << " s: ["
+        << fault.kind << "] " << fault.detail << "\n  again: VINTREL_MONKEY_SEED=" << seed
+        << " VINTREL_MONKEY_ACTIONS=" << played.size() << "\n  the last " << std::min(played.size(), ActionsReported)
+        << " actions:\n";
+    ListActions(out, played, played.size() - std::min(played.size(), ActionsReported));
     return out.str();
+}
+
+std::string ShortestRun(const std::vector<Action>& played, const Fault& fault, Clock::time_point deadline) {
+    Shrinker shrinker(fault.kind, deadline);
+    const std::vector<Action> shortest = shrinker.shrink(played);
+    std::ostringstream out;
+    out << "  shortest list that still fails, " << shortest.size() << " actions from a new game";
+    if (shrinker.exhausted()) {
+        // Every list kept failed when it was tried; replaying it once more
+        // would spend the time that has run out.
+        out << ", the shortest found before shrinking ran out of time";
+    } else {
+        const Verdict again = Replay(shortest);
+        out << (again ? ", with [" + again->kind + "] " + again->detail : std::string(", (did not fail again)"));
+    }
+    if (shortest.size() > ActionsListedWhole) {
+        out << "; too many to list, the last " << ActionsReported << ":\n";
+        ListActions(out, shortest, shortest.size() - ActionsReported);
+    } else {
+        out << ":\n";
+        ListActions(out, shortest, 0);
+    }
+    return out.str();
+}
+
+void Print(const std::string& text) {
+    std::fputs(text.c_str(), stderr);
+    std::fflush(stderr);
 }
 
 // ------------------------------------------------------------------ plan
@@ -926,6 +981,8 @@ std::optional<double> EnvironmentNumber(const char* name) {
 struct Plan {
     std::vector<std::uint32_t> seeds;
     long actionsPerSeed = ActionsPerSeed;
+    double playSeconds = PlaySeconds;
+    double shrinkSeconds = ShrinkSeconds;
     bool trace = false;
 };
 
@@ -939,6 +996,8 @@ Plan PlanFromEnvironment() {
         plan.actionsPerSeed = long(*actions);
     else if (const auto scale = EnvironmentNumber("VINTREL_MONKEY_SCALE"))
         plan.actionsPerSeed = std::max(1L, long(ActionsPerSeed * *scale));
+    plan.playSeconds = EnvironmentNumber("VINTREL_MONKEY_SECONDS").value_or(PlaySeconds);
+    plan.shrinkSeconds = EnvironmentNumber("VINTREL_MONKEY_SHRINK_SECONDS").value_or(ShrinkSeconds);
     plan.trace = qEnvironmentVariableIntValue("VINTREL_MONKEY_TRACE") != 0;
     return plan;
 }
@@ -957,17 +1016,24 @@ void EndProgram(Monkey& monkey, std::uint32_t seed) {
     EXPECT_EQ(game.views().shown(), nullptr) << "seed " << seed;
 }
 
-bool PlaySeed(std::uint32_t seed, const Plan& plan) {
+struct FailedSeed {
+    std::vector<Action> played;
+    Fault fault;
+};
+
+// Plays until the action budget or `deadline`, whichever comes first.
+std::optional<FailedSeed> PlaySeed(std::uint32_t seed, const Plan& plan, Clock::time_point deadline) {
+    const Clock::time_point start = Clock::now();
     Monkey monkey;
     ActionSource source(seed);
     std::vector<Action> played;
     played.reserve(std::size_t(plan.actionsPerSeed));
-    for (long i = 0; i < plan.actionsPerSeed; ++i) {
+    for (long i = 0; i < plan.actionsPerSeed && Clock::now() < deadline; ++i) {
         played.push_back(source.next(monkey.game()));
         if (plan.trace) std::fprintf(stderr, "seed %u #%ld: %s\n", seed, i + 1, Describe(played.back()).c_str());
         if (const Verdict fault = monkey.perform(played.back())) {
-            ADD_FAILURE() << Report(seed, played, *fault);
-            return false;
+            Print(FailedRun(seed, played, *fault, std::chrono::duration<double>(Clock::now() - start).count()));
+            return FailedSeed{std::move(played), *fault};
         }
     }
     const Tally& tally = monkey.tally();
@@ -975,13 +1041,29 @@ bool PlaySeed(std::uint32_t seed, const Plan& plan) {
                 "%ld take backs, %ld view changes, %ld resets, %ld hints, %ld thoughts interrupted\n",
                 seed, tally.actions, tally.moves, tally.computerMoves, tally.wins, tally.refusals, tally.takeBacks,
                 tally.switches, tally.resets, tally.hints, tally.interruptions);
+    if (long(played.size()) * 4 < plan.actionsPerSeed)
+        std::printf("seed %u: time ran out after %zu of its %ld actions; a busy machine, or a slow build\n", seed,
+                    played.size(), plan.actionsPerSeed);
     EndProgram(monkey, seed);
-    return true;
+    return std::nullopt;
 }
 
 TEST(Monkey, RandomPlayKeepsTheGameWhole) {
     const Plan plan = PlanFromEnvironment();
-    for (std::uint32_t seed : plan.seeds) PlaySeed(seed, plan);
+    // The seeds share the play time: each has its part of what is left.
+    const Clock::time_point playEnd = After(plan.playSeconds);
+    std::optional<Clock::time_point> shrinkEnd;
+    for (std::size_t i = 0; i < plan.seeds.size(); ++i) {
+        const auto share = (playEnd - Clock::now()) / long(plan.seeds.size() - i);
+        const std::optional<FailedSeed> failed = PlaySeed(plan.seeds[i], plan, Clock::now() + share);
+        if (!failed) continue;
+        // One shrinking budget for all the faults found.
+        if (!shrinkEnd) shrinkEnd = After(plan.shrinkSeconds);
+        const std::string shortest = ShortestRun(failed->played, failed->fault, *shrinkEnd);
+        Print(shortest);
+        ADD_FAILURE() << "monkey seed " << plan.seeds[i] << " failed: [" << failed->fault.kind << "] "
+                      << failed->fault.detail << " (reported above)";
+    }
 }
 
 }  // namespace

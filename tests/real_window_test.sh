@@ -7,7 +7,10 @@
 # reply is taken back with the move, and
 # "E&xit" ends the program with status 0. Killed mid-game, the program
 # resumes the game with --resume in the view it was killed in; given a
-# file that is no game, it tells why and starts a new game.
+# file that is no game, it tells why and starts a new game. Settings of
+# junk start the game with the defaults and are written anew, and a kill
+# while a game is saved over an earlier one leaves the file whole, old or
+# new.
 #
 # With SCALE 2 or 3 the program runs under that QT_SCALE_FACTOR on a screen
 # as many times larger, and every diamond must show its "@2x" or "@3x"
@@ -256,6 +259,52 @@ open_bad_file() {
     await_program_exit 10
 }
 
+# Junk as the settings file: the game starts, with the defaults written
+# back in its place.
+start_over_junk_settings() {
+    local red_men=$1 blue_men=$2 settings="$WORK/config/vintrel/vintrel.conf"
+    mkdir -p "$(dirname "$settings")"
+    printf '\x00\xff[players\ncomputer=sideways\x01\nlevel=\xc3\x28 godlike\n' >"$settings"
+    start_program "$PROGRAM" "$WORK/elsewhere" QT_SCALE_FACTOR="$SCALE"
+    await_window "VINTREL RED VIEW" >/dev/null
+    expect_board red "$(layout "$red_men" "$blue_men")" over-junk-settings
+    grep -qx 'computer=none' "$settings" && grep -qx 'level=medium' "$settings" ||
+        fail "the settings of junk were not written anew: $(cat -v "$settings")"
+    say "settings of junk: a new game, and the defaults written back"
+}
+
+save_dialogs() { xdotool search --onlyvisible --name '^Save Game$' 2>/dev/null | wc -l; }
+save_dialog_up() { (($(save_dialogs) >= 1)); }
+replace_question_up() { (($(save_dialogs) >= 2)); }
+
+# A game saved over an earlier one by the dialog, the program killed a
+# moment after the save was confirmed: the file holds either game whole.
+kill_during_save() {
+    local chosen="$WORK/chosen.vintrel" old='[Event "earlier game"]'$'\n\n''1. 70-52 6-26'
+    printf '%s\n' "$old" >"$chosen"
+    drag red 61 41
+    await_window "VINTREL BLUE VIEW" >/dev/null
+    xdotool key ctrl+s
+    await 10 "the save dialog" save_dialog_up || fail "Ctrl+S opened no dialog"
+    xdotool key ctrl+a
+    xdotool type --delay 0 "$chosen"
+    xdotool key Return
+    await 10 "the question to replace the file" replace_question_up || fail "no question to replace $chosen"
+    xdotool key alt+y
+    sleep "0.0$((RANDOM % 10))"
+    kill -KILL "$PROGRAM_PID"
+    wait "$PROGRAM_PID" 2>/dev/null || true
+    local kept
+    kept=$(cat "$chosen")
+    if [[ $kept == "$old" ]]; then
+        say "killed during the save: the file kept the earlier game"
+    elif [[ $kept == *'[Result "*"]'* && $kept == *$'\n''1. 61-41' ]]; then
+        say "killed during the save: the file holds the new game whole"
+    else
+        fail "killed during the save, the file holds neither game whole: $kept"
+    fi
+}
+
 main() {
     session_begin real_window_test
     start_xvfb "$((1280 * SCALE))x$((1024 * SCALE))x24"
@@ -297,6 +346,8 @@ main() {
     await_program_exit 10
     ((PROGRAM_STATUS == 0)) || fail "E&xit ended the program with status $PROGRAM_STATUS"
     open_bad_file "$start_red" "$start_blue"
+    start_over_junk_settings "$start_red" "$start_blue"
+    kill_during_save
     say "passed"
 }
 

@@ -44,6 +44,17 @@
     </message>
 </context>
 <context>
+    <name>vintrel::Autosave</name>
+    <message>
+        <source>%1: a folder, not a game</source>
+        <translation>%1 : un dossier, pas une partie</translation>
+    </message>
+    <message>
+        <source> (kept as %1)</source>
+        <translation> (conservé sous %1)</translation>
+    </message>
+</context>
+<context>
     <name>vintrel::BoardWindow</name>
     <message>
         <source>YOU MAY NOT LAND ON YOUR OWN MAN</source>

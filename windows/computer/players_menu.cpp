@@ -1,6 +1,7 @@
 #include "players_menu.h"
 
 #include "board_window.h"
+#include "player_settings.h"
 #include "view_pair.h"
 
 #include <QActionGroup>
@@ -10,22 +11,12 @@
 namespace vintrel {
 namespace {
 
-// The choices of who plays, as the menu and the settings number them.
-constexpr int TwoPlayers = 0, ComputerBlue = 1, ComputerRed = 2, ComputerBoth = 3;
-
-const char* const PlayersKey = "players/computer";
-const char* const StrengthKey = "players/level";
-const char* const PlayersValues[] = {"none", "blue", "red", "both"};
-
 // Each level's rating, easy taken as 1000, rounded to 50, from the
 // tournament of the levels in docs/engine.md.
 int RatingOf(engine::Strength strength) {
     constexpr int Ratings[] = {1000, 1300, 1550, 1700};
     return Ratings[int(strength)];
 }
-
-// The standard place for a user's settings: ~/.config/vintrel/vintrel.conf.
-QSettings Settings() { return QSettings(QStringLiteral("vintrel"), QStringLiteral("vintrel")); }
 
 void Check(QActionGroup* group, int value) {
     for (QAction* action : group->actions()) action->setChecked(action->data().toInt() == value);
@@ -34,12 +25,11 @@ void Check(QActionGroup* group, int value) {
 }  // namespace
 
 PlayersMenu::PlayersMenu(ViewPair& views) {
-    const QSettings settings = Settings();
-    const QString players = settings.value(PlayersKey).toString();
-    for (int value : {ComputerBlue, ComputerRed, ComputerBoth})
-        if (players == QLatin1String(PlayersValues[value])) players_ = value;
-    const std::string level = settings.value(StrengthKey).toString().toStdString();
-    strength_ = engine::StrengthNamed(level).value_or(engine::Strength::Medium);
+    const PlayerSettings read = ReadPlayerSettings(UserSettings());
+    players_ = read.players;
+    strength_ = read.strength;
+    // Junk, or values of another version: the defaults, kept from now on.
+    if (read.needsRewrite) RewritePlayerSettings(read);
     views.forEachWindow(this, [this](BoardWindow& window) {
         items_[window.view().turnedHalfRound ? 1 : 0] = build(window);
         showChoices();
@@ -97,7 +87,8 @@ void PlayersMenu::setHintEnabled(bool enabled) {
 }
 
 void PlayersMenu::choosePlayers(int value) {
-    Settings().setValue(PlayersKey, QLatin1String(PlayersValues[value]));
+    QSettings settings = UserSettings();
+    WritePlayers(settings, value);
     players_ = value;
     showChoices();
     emit playersChanged();
@@ -105,8 +96,8 @@ void PlayersMenu::choosePlayers(int value) {
 
 void PlayersMenu::chooseStrength(int value) {
     strength_ = engine::Strength(value);
-    Settings().setValue(StrengthKey, QString::fromLatin1(engine::NameOf(strength_).data(),
-                                                         qsizetype(engine::NameOf(strength_).size())));
+    QSettings settings = UserSettings();
+    WriteStrength(settings, strength_);
     showChoices();
     emit strengthChanged();
 }

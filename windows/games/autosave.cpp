@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <variant>
 
 namespace vintrel {
 namespace {
@@ -22,6 +23,29 @@ QString WriteWhole(const QString& path, const QByteArray& text) {
     return {};
 }
 
+// A write killed half way leaves its temporary beside the game, under the
+// game's name and six letters of QSaveFile's choosing. None is read as a
+// game, but each would stay for good.
+void RemoveKilledWrites(const QString& path) {
+    const QFileInfo game(path);
+    const QDir folder = game.dir();
+    for (const QString& name : folder.entryList({game.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden))
+        QFile::remove(folder.filePath(name));
+}
+
+// The moves of the game in the file, or what is wrong with it, told as
+// a bad file opened is told.
+std::variant<std::vector<PlayedMove>, QString> ReadKeptGame(const QString& path) {
+    QFile file(path);
+    if (QFileInfo(path).isDir()) return Autosave::tr("%1: a folder, not a game").arg(path);
+    if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("%1: %2").arg(path, file.errorString());
+    // One byte past the limit is enough for the reader to refuse the rest.
+    const QByteArray text = file.read(qint64(MaxGameTextBytes) + 1);
+    const ReadResult read = ReadGame(std::string_view(text.constData(), std::size_t(text.size())));
+    if (!read.game) return QString::fromStdString(read.error->describe(path.toStdString()));
+    return read.game->moves;
+}
+
 }  // namespace
 
 Autosave::Autosave(GameModel& model, std::function<std::string()> text)
@@ -29,6 +53,7 @@ Autosave::Autosave(GameModel& model, std::function<std::string()> text)
     writer_->moveToThread(&thread_);
     connect(&thread_, &QThread::finished, writer_, &QObject::deleteLater);
     thread_.start();
+    RemoveKilledWrites(path());
     readSavedMoves();
     // A new game keeps the last one in the file until its first move.
     connect(&model, &GameModel::moved, this, &Autosave::save);
@@ -46,12 +71,22 @@ QString Autosave::path() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/last-game.vintrel");
 }
 
+// A file that is no game is set aside rather than written over: it may
+// be a game damaged by hand, or a file of someone else's.
 void Autosave::readSavedMoves() {
-    QFile file(path());
-    if (file.size() > qint64(MaxGameTextBytes) || !file.open(QIODevice::ReadOnly)) return;
-    const QByteArray text = file.readAll();
-    if (const ReadResult read = ReadGame(std::string_view(text.constData(), text.size())); read.game)
-        savedMoves_ = read.game->moves;
+    const QString file = path();
+    if (!QFileInfo::exists(file)) return;
+    auto read = ReadKeptGame(file);
+    if (auto* moves = std::get_if<std::vector<PlayedMove>>(&read)) {
+        savedMoves_ = std::move(*moves);
+        return;
+    }
+    const QString aside = file + QStringLiteral(".bad");
+    if (QFileInfo(aside).isDir()) QDir(aside).removeRecursively();
+    QFile::remove(aside);
+    const bool moved = QDir().rename(file, aside);
+    setAside_ = std::get<QString>(read) + (moved ? tr(" (kept as %1)").arg(aside) : QString());
+    std::fprintf(stderr, "vintrel: %s\n", qPrintable(*setAside_));
 }
 
 void Autosave::save() {

@@ -10,6 +10,7 @@
 #include <QThread>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace vintrel {
@@ -27,6 +28,9 @@ public:
     static QString path();
     // The moves of the game the file holds, or is about to.
     const std::vector<PlayedMove>& savedMoves() const { return savedMoves_; }
+    // What was wrong with a file found at start that was no game, and was
+    // renamed last-game.vintrel.bad.
+    const std::optional<QString>& setAside() const { return setAside_; }
     // Writes the game now.
     void save();
     // Returns once every write asked for has ended.
@@ -42,6 +46,7 @@ private:
     GameModel& model_;
     std::function<std::string()> text_;
     std::vector<PlayedMove> savedMoves_;
+    std::optional<QString> setAside_;
     QThread thread_;
     QObject* writer_;
     bool failureReported_ = false;

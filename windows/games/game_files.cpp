@@ -87,7 +87,13 @@ bool GameFiles::openText(const QByteArray& text, const QString& source) {
     return true;
 }
 
-bool GameFiles::resume() { return open(Autosave::path()); }
+bool GameFiles::resume() {
+    if (!QFileInfo::exists(Autosave::path()) && autosave_.setAside()) {
+        showError(*autosave_.setAside());
+        return false;
+    }
+    return open(Autosave::path());
+}
 
 void GameFiles::goBackTo(std::size_t count) {
     GameText game = game_();
