@@ -32,7 +32,7 @@ struct Listeners {
     QSignalSpy told;
 };
 
-TEST(Program, EveryPartHearsAMoveATakeBackAndAGameOpenedOnce) {
+TEST(Program, EveryPartHearsAMoveATakeBackARedoAndAGameOpenedOnce) {
     GameDriver game;
     game.trigger("mnuSwitch");
     Listeners heard(game);
@@ -42,6 +42,7 @@ TEST(Program, EveryPartHearsAMoveATakeBackAndAGameOpenedOnce) {
     ASSERT_EQ(heard.told.count(), 1);
     EXPECT_EQ(heard.told[0][0].toString(), "Red moved 61 to 43");
     EXPECT_EQ(heard.rows(), QStringList{"1. red 61-43"});
+    EXPECT_TRUE(WriteGame(game.games().files().gameText()).starts_with("[Event \"VINTREL game\"]"));
 
     heard.forget();
     game.trigger("mnuUnmove");
@@ -49,6 +50,16 @@ TEST(Program, EveryPartHearsAMoveATakeBackAndAGameOpenedOnce) {
     EXPECT_EQ(heard.told.count(), 0) << "a take back is no news";
     EXPECT_EQ(game.shown().accessibleDescription(), "Red to move");
     EXPECT_EQ(heard.rows(), QStringList{});
+
+    // The move taken back comes back as if played again.
+    heard.forget();
+    ASSERT_TRUE(game.model().redo());
+    EXPECT_EQ(heard.saved.count(), 1);
+    ASSERT_EQ(heard.told.count(), 1);
+    EXPECT_EQ(heard.told[0][0].toString(), "Red moved 61 to 43");
+    EXPECT_EQ(heard.rows(), QStringList{"1. red 61-43"});
+    EXPECT_EQ(game.red().position(), game.gameState().position());
+    game.trigger("mnuUnmove");
 
     heard.forget();
     ASSERT_TRUE(game.games().files().openText("1. 61-43 16-34\n", QStringLiteral("game.vintrel")));

@@ -140,7 +140,6 @@ void BoardCursor::follow(ViewCursor& view, BoardWindow& window) {
             showRings(false);
             placeOn(view, index);
         });
-    connect(&window, &BoardWindow::activated, this, [this, &view] { takeFocusIfLost(view); });
 }
 
 BoardCursor::ViewCursor& BoardCursor::cursorOf(const BoardWindow& window) {

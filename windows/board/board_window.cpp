@@ -144,7 +144,6 @@ void BoardWindow::Form_Activate() {
     setFrameAndBackground(view_.frameColour.colour(), White.colour());
     drawGame(true);
     for (CellBox* box : w_.cells) box->show();
-    emit activated();
 }
 
 void BoardWindow::closeEvent(QCloseEvent* event) {

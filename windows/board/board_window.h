@@ -108,8 +108,6 @@ public:
 
 signals:
     void messageShown(const QString& message);
-    // The window came on screen and took the game over.
-    void activated();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
