@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QMenuBar>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -338,6 +339,32 @@ void BM_OpenGame(benchmark::State& state) {
     watch.report(state);
 }
 BENCHMARK(BM_OpenGame)->Iterations(50)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// From a key in the move list that steps one move back or forward through
+// a game of 300 moves to the end of the frame that shows that position.
+// The walk goes back from the end halfway and forward again.
+void BM_BrowseMove(benchmark::State& state) {
+    Game game;
+    game.keeper().files().openText(QByteArray::fromStdString(WriteGame(LongGame(600))), QStringLiteral("game"));
+    game.action("mnuMoves").trigger();
+    game.settle();
+    QTableWidget& table = game.keeper().moveList().table();
+    Stopwatch watch;
+    int step = 0;
+    for (auto _ : state) {
+        const Qt::Key key = step++ % 600 < 300 ? Qt::Key_Up : Qt::Key_Down;
+        watch.restart();
+        QTest::keyClick(&table, key);
+        const bool painted = game.finishFrame();
+        watch.stop(state);
+        if (!painted) {
+            state.SkipWithError("the position browsed to was not painted");
+            break;
+        }
+    }
+    watch.report(state);
+}
+BENCHMARK(BM_BrowseMove)->Iterations(Samples())->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 // What keeping a game costs a move: on the windows' thread, writing the
 // game as text and handing it over (`median_ms`); on the autosave's own

@@ -1,6 +1,7 @@
 // Games that last, as a player meets them: saved and opened through the
 // menus and their dialogs, resumed after the program ended, and taken back
-// to an earlier move from the move list, against the computer as well.
+// looked through and played on from an earlier move in the move list,
+// against the computer as well.
 #include "computer_player.h"
 #include "game_driver.h"
 #include "game_keeper.h"
@@ -8,7 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QListWidget>
+#include <QTableWidget>
 #include <QMessageBox>
 #include <QSettings>
 #include <QSignalSpy>
@@ -228,62 +229,119 @@ TEST_F(Games, AKeptFileThatIsNoGameIsSetAsideToldOnResumeAndNotWrittenOver) {
     }
 }
 
-// Chooses row `row` of the move list by keys and answers the question.
-void GoBackTo(KeptGame& kept, int row) {
-    QListWidget& list = kept.keeper.moveList().list();
-    list.setCurrentRow(row);
-    QTest::keyClick(&list, Qt::Key_Return);
-    auto& question = OpenDialog<QMessageBox>("goBackQuestion");
-    question.button(QMessageBox::Yes)->click();
+// Clicks the move of ply `ply` (1 for red's first) in the move list.
+void ClickMove(QTableWidget& table, std::size_t ply) {
+    QTableWidgetItem* item = table.item(int((ply - 1) / 2), int((ply - 1) % 2));
+    ASSERT_NE(item, nullptr);
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, table.visualItemRect(item).center());
 }
 
-TEST_F(Games, TheMoveListFollowsTheGameAndGoesBackToAnEarlierMove) {
+// The first move the rules let the side to move make in `game`.
+Move AnyMove(const Game& game) {
+    return StandingMoves(game.position(), game.toMove(), game.commitments()).front();
+}
+
+TEST_F(Games, TheMoveListFollowsTheGameAndBrowsesItWithoutDroppingAMove) {
     KeptGame kept;
     kept.game.trigger("mnuMoves");
     ASSERT_TRUE(kept.keeper.moveList().window().isVisible());
     kept.game.play("61-43 16-34 43-34");
-    QListWidget& list = kept.keeper.moveList().list();
-    ASSERT_EQ(list.count(), 3);
-    EXPECT_EQ(list.item(2)->text(), "2. red 43x34");
-    EXPECT_EQ(list.item(2)->data(Qt::AccessibleTextRole).toString(), "2. red 43 to 34, captures");
-    EXPECT_EQ(list.currentRow(), 2);
+    QTableWidget& table = kept.keeper.moveList().table();
+    ASSERT_EQ(table.rowCount(), 2);
+    EXPECT_EQ(table.item(0, 1)->text(), "16-34");
+    EXPECT_EQ(table.item(1, 0)->text(), "43x34");
+    EXPECT_EQ(table.item(1, 0)->data(Qt::AccessibleTextRole).toString(), "2. red 43 to 34, captures");
+    EXPECT_EQ(table.item(1, 1), nullptr);
+    EXPECT_EQ(table.currentItem(), table.item(1, 0));
 
     // Copied and pasted back, the game comes back whole.
     kept.keeper.moveList().window().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&kept.keeper.moveList().window()));
-    QTest::keyClick(&list, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(&table, Qt::Key_C, Qt::ControlModifier);
     kept.game.trigger("mnuReset");
-    QTest::keyClick(&list, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(list.count(), 3);
+    QTest::keyClick(&table, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(kept.game.gameState().moves().size(), 3u);
+    const std::string whole = WriteGame(kept.keeper.files().gameText());
 
-    GoBackTo(kept, 0);
-    EXPECT_EQ(list.count(), 1);
-    EXPECT_EQ(kept.game.shown().position(), Game::Replayed({{{61, 43}}}).position());
-    EXPECT_EQ(kept.game.views().sharedTurnRecord(), Side::Blue);
+    ClickMove(table, 1);
+    BoardWindow& shown = kept.game.shown();
+    EXPECT_EQ(shown.position(), Game::Replayed({{{61, 43}}}).position());
+    EXPECT_TRUE(shown.windowTitle().endsWith(" — move 1 of 3")) << shown.windowTitle().toStdString();
+    EXPECT_EQ(table.currentItem(), table.item(0, 0));
+    // In the list the arrows step a single move; Home and End go to the ends.
+    QTest::keyClick(&table, Qt::Key_Down);
+    EXPECT_EQ(kept.game.model().shownPly(), 2u);
+    QTest::keyClick(&table, Qt::Key_Home);
+    EXPECT_EQ(shown.position(), StartingPosition());
+    EXPECT_EQ(table.currentItem(), nullptr);
+    QTest::keyClick(&table, Qt::Key_End);
+    EXPECT_FALSE(kept.game.model().isBrowsing());
+    EXPECT_FALSE(shown.windowTitle().contains("move"));
+    // The board window's own keys browse while the list is open.
+    shown.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&shown));
+    kept.game.key(Qt::Key_Left);
+    EXPECT_EQ(kept.game.model().shownPly(), 2u);
+    EXPECT_EQ(shown.position(), kept.game.gameState().after(2).position());
+
+    // Nothing was dropped on the way.
+    kept.keeper.autosave().flush();
+    EXPECT_EQ(kept.keeper.autosave().savedMoves(), kept.game.gameState().moves());
+    EXPECT_EQ(WriteGame(kept.keeper.files().gameText()), whole);
 }
 
-TEST_F(Games, AgainstTheComputerTheMoveListGoesBackToThePlayersTurn) {
+TEST_F(Games, PlayingOnFromAnEarlierMoveAsksAndDropsTheLaterMoves) {
+    KeptGame kept;
+    kept.game.trigger("mnuMoves");
+    kept.game.play("61-43 16-34 43-34");
+    QTableWidget& table = kept.keeper.moveList().table();
+    ClickMove(table, 1);
+    kept.game.drag(16, 61);
+    EXPECT_TRUE(GameDriver::isShown(GameDriver::label(kept.game.shown(), "lblInfo"))) << "a refusal asks nothing";
+
+    const Move next = AnyMove(kept.game.model().shown());
+    kept.game.drag(next.from, next.to);
+    auto& question = OpenDialog<QMessageBox>("playOnQuestion");
+    EXPECT_EQ(question.text(), "Drop the 2 later moves and play on from here?");
+    question.button(QMessageBox::No)->click();
+    EXPECT_EQ(kept.game.gameState().moves().size(), 3u);
+    EXPECT_EQ(kept.game.model().shownPly(), 1u);
+
+    kept.game.drag(next.from, next.to);
+    OpenDialog<QMessageBox>("playOnQuestion").button(QMessageBox::Yes)->click();
+    const std::vector<PlayedMove> expected{{61, 43}, {next.from, next.to, false}};
+    EXPECT_EQ(kept.game.gameState().moves(), expected);
+    EXPECT_FALSE(kept.game.model().isBrowsing());
+    EXPECT_EQ(table.rowCount(), 1);
+    kept.keeper.autosave().flush();
+    EXPECT_EQ(kept.keeper.autosave().savedMoves(), expected);
+}
+
+TEST_F(Games, AgainstTheComputerPlayOnStartsFromThePlayersTurn) {
     GameDriver game({.seed = 7, .glide = false, .nodeCap = 2000});
     ComputerPlayer& computer = game.computer();
     GameKeeper& keeper = game.games();
     game.trigger("mnuComputerBlue");
+    game.trigger("mnuMoves");
     QSignalSpy played(&computer, &ComputerPlayer::played);
     for (int i = 0; i < 2; ++i) {
-        BoardWindow& red = game.red();
-        const Move mine = StandingMoves(red.position(), Side::Red, red.game().commitments()).front();
+        const Move mine = AnyMove(game.gameState());
         game.drag(mine.from, mine.to);
         ASSERT_TRUE(played.wait(60'000));
     }
     ASSERT_EQ(game.gameState().moves().size(), 4u);
-    // Move 2 is the computer's: the player is taken back to move 2, red.
-    QListWidget& list = keeper.moveList().list();
-    list.setCurrentRow(1);
-    QTest::keyClick(&list, Qt::Key_Return);
-    OpenDialog<QMessageBox>("goBackQuestion").button(QMessageBox::Yes)->click();
-    EXPECT_EQ(game.gameState().moves().size(), 2u);
-    EXPECT_EQ(game.views().sharedTurnRecord(), Side::Red);
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(computer.isBusy()) << "the computer thinks on the player's turn";
+    QTableWidget& table = keeper.moveList().table();
+    // After the computer's first reply red, the player, is to move again.
+    ClickMove(table, 1);
+    const Move mine = AnyMove(game.gameState().after(2));
+    game.drag(mine.from, mine.to);
+    EXPECT_TRUE(GameDriver::isShown(GameDriver::label(game.shown(), "lblInfo"))) << "blue is the computer's";
+    ClickMove(table, 2);
+    game.drag(mine.from, mine.to);
+    OpenDialog<QMessageBox>("playOnQuestion").button(QMessageBox::Yes)->click();
+    EXPECT_EQ(game.gameState().moves().size(), 3u);
+    ASSERT_TRUE(played.wait(60'000)) << "the computer answers the move played on";
+    EXPECT_EQ(game.gameState().moves().size(), 4u);
     EXPECT_EQ(&game.shown(), &game.red());
 }
 

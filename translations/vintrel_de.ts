@@ -176,6 +176,22 @@ Ziehe einen Stein mit der Maus; setze ihn auf einen Stein des Gegners, um ihn zu
         <source>&amp;Reset Pieces</source>
         <translation>&amp;Steine neu aufstellen</translation>
     </message>
+    <message>
+        <source>Re&amp;do Move</source>
+        <translation>Zug wie&amp;derholen</translation>
+    </message>
+    <message>
+        <source> — move %1 of %2</source>
+        <translation> — Zug %1 von %2</translation>
+    </message>
+    <message>
+        <source>Drop the later move and play on from here?</source>
+        <translation>Den späteren Zug verwerfen und von hier aus weiterspielen?</translation>
+    </message>
+    <message>
+        <source>Drop the %1 later moves and play on from here?</source>
+        <translation>Die %1 späteren Züge verwerfen und von hier aus weiterspielen?</translation>
+    </message>
 </context>
 <context>
     <name>vintrel::CellBox</name>
@@ -248,14 +264,6 @@ Ziehe einen Stein mit der Maus; setze ihn auf einen Stein des Gegners, um ihn zu
     <message>
         <source>&amp;Move List</source>
         <translation>&amp;Zugliste</translation>
-    </message>
-    <message>
-        <source>Go back to the start of the game? Every move is dropped.</source>
-        <translation>Zurück zum Anfang des Spiels? Alle Züge werden verworfen.</translation>
-    </message>
-    <message>
-        <source>Go back to the position after %1? The moves after it are dropped.</source>
-        <translation>Zurück zur Stellung nach %1? Die Züge danach werden verworfen.</translation>
     </message>
     <message>
         <source>clipboard</source>

@@ -176,6 +176,22 @@ Faites glisser un pion avec la souris&#xa0;; posez-le sur un pion adverse pour l
         <source>&amp;Reset Pieces</source>
         <translation>&amp;Replacer les pions</translation>
     </message>
+    <message>
+        <source>Re&amp;do Move</source>
+        <translation>Ré&amp;tablir le coup</translation>
+    </message>
+    <message>
+        <source> — move %1 of %2</source>
+        <translation> — coup %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Drop the later move and play on from here?</source>
+        <translation>Abandonner le coup suivant et reprendre d’ici ?</translation>
+    </message>
+    <message>
+        <source>Drop the %1 later moves and play on from here?</source>
+        <translation>Abandonner les %1 coups suivants et reprendre d’ici ?</translation>
+    </message>
 </context>
 <context>
     <name>vintrel::CellBox</name>
@@ -248,14 +264,6 @@ Faites glisser un pion avec la souris&#xa0;; posez-le sur un pion adverse pour l
     <message>
         <source>&amp;Move List</source>
         <translation>&amp;Liste des coups</translation>
-    </message>
-    <message>
-        <source>Go back to the start of the game? Every move is dropped.</source>
-        <translation>Revenir au début de la partie ? Tous les coups seront abandonnés.</translation>
-    </message>
-    <message>
-        <source>Go back to the position after %1? The moves after it are dropped.</source>
-        <translation>Revenir à la position après %1 ? Les coups suivants seront abandonnés.</translation>
     </message>
     <message>
         <source>clipboard</source>

@@ -8,7 +8,7 @@ namespace vintrel {
 Program::Program(const PictureFiles& pictures, const ProgramOptions& options)
     : views_(model_, pictures),
       computer_(makeComputer(options)),
-      games_(model_, views_, [this] { return computerSide(); }, [this](Side side) { return playerName(side); }) {
+      games_(model_, views_, [this](Side side) { return playerName(side); }) {
     views_.setComputerSide([this] { return computerSide(); });
     views_.forEachWindow(&views_, [](BoardWindow& window) { GiveIconAfterFirstFrame(window, *window.board()); });
 }

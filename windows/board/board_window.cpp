@@ -4,10 +4,12 @@
 #include "layout.h"
 #include "view_pair.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include <utility>
@@ -68,6 +70,11 @@ void BoardWindow::buildMenus() {
     addMenu(Menu::Options, "mnuOptions", tr("&Options"));
     mnuReset_ = addMenuItem(Menu::Options, "mnuReset", tr(view_.resetItemText), [this] { cmdReset_Click(); });
     mnuUnmove_ = addMenuItem(Menu::Options, "mnuUnmove", tr("&Take Back Last Move"), [this] { mnuUnmove_Click(); });
+    mnuRedo_ = addMenuItem(Menu::Options, "mnuRedo", tr("Re&do Move"), [this] { mnuRedo_Click(); });
+    // Desktops differ on which of the two means redo; both do here.
+    mnuRedo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(&model(), &GameModel::changed, this, &BoardWindow::updateRedo);
+    updateRedo();
     mnuExit_ = addMenuItem(Menu::Options, "mnuExit", tr("E&xit"), [this] { pair_.unload(); });
     addMenu(Menu::View, "mnuView", tr("&View"));
     otherViewItem_ = addMenuItem(Menu::View, view_.otherViewItem.name, tr(view_.otherViewItem.text),
@@ -159,13 +166,30 @@ void BoardWindow::hideEvent(QHideEvent* event) {
 // ---------------------------------------------------------------- drawing
 
 void BoardWindow::drawGame(bool everyCell) {
-    const Position& position = model().game().position();
+    const Position& position = model().shown().position();
     for (Cell i = 0; i < CellCount; ++i)
         if (everyCell || w_.cells[i]->occupant() != position[i]) setOccupant(i, position[i]);
+    showCaption();
+}
+
+// While an earlier position is shown, the caption says which.
+void BoardWindow::showCaption() {
+    QString caption = tr(view_.caption);
+    if (model().isBrowsing())
+        caption += tr(" — move %1 of %2").arg(model().shownPly()).arg(game().moves().size());
+    setWindowTitle(caption);
+}
+
+void BoardWindow::showBrowsed() {
+    cancelDrag();
+    w_.lblInfo->hide();
+    w_.cmdShowCom->hide();
+    drawGame(false);
+    if (!isVisible()) drawCommitmentMarkers();
 }
 
 void BoardWindow::drawCommitmentMarkers() {
-    const CommitmentRecord& com = model().game().commitments();
+    const CommitmentRecord& com = model().shown().commitments();
     for (Cell i = 0; i < CellCount; ++i)
         w_.cells[i]->setHidden((com.H1Com && i == com.H1ComCell) || (com.H3Com && i == com.H3ComCell));
 }
@@ -230,7 +254,7 @@ bool BoardWindow::pickUp(Cell from) {
 }
 
 bool BoardWindow::mayPickUp(Side side) const {
-    return side == model().game().toMove() && !pressesBarred_[std::size_t(side)];
+    return side == model().shown().toMove() && !pressesBarred_[std::size_t(side)];
 }
 
 void BoardWindow::pressCell(Cell index, Qt::MouseButton button) {
@@ -240,7 +264,7 @@ void BoardWindow::pressCell(Cell index, Qt::MouseButton button) {
 bool BoardWindow::lift(Cell from) {
     if (isDragging() || !isVisible() || !IsOnBoard(from)) return false;
     const Occupant occupant = w_.cells[from]->occupant();
-    if (occupant == Occupant::Empty || SideOf(occupant) != model().game().toMove()) return false;
+    if (occupant == Occupant::Empty || SideOf(occupant) != model().shown().toMove()) return false;
     dragFromCell_ = from;
     startDrag(from, Qt::NoButton);
     return true;
@@ -296,12 +320,38 @@ CellBox* BoardWindow::cellAt(QPoint globalPosition) const {
 // ------------------------------------------------------------------ moves
 
 void BoardWindow::pbVint_DragDrop(Cell target) {
+    if (model().isBrowsing()) return dropOnEarlierPosition(dragFromCell_, target);
     // A move that stands is answered by answerMove(), once the views have
     // drawn it.
-    const DropDecision decision = model().play(dragFromCell_, target);
-    if (Stands(decision.outcome) || decision.outcome == DropOutcome::NoChange) return;
-    showInfo(RefusalMessage(decision.outcome));
-    if (decision.outcome == DropOutcome::MustCapture) w_.cmdShowCom->show();
+    showRefusal(model().play(dragFromCell_, target).outcome);
+}
+
+void BoardWindow::showRefusal(DropOutcome outcome) {
+    if (Stands(outcome) || outcome == DropOutcome::NoChange) return;
+    showInfo(RefusalMessage(outcome));
+    if (outcome == DropOutcome::MustCapture) w_.cmdShowCom->show();
+}
+
+// A move on an earlier position drops the moves after it, so the player is
+// asked first; a move the rules refuse is refused as ever, without asking.
+void BoardWindow::dropOnEarlierPosition(Cell from, Cell to) {
+    Game earlier = model().shown();
+    const DropOutcome outcome = earlier.play(from, to).outcome;
+    if (!Stands(outcome)) return showRefusal(outcome);
+    const std::size_t later = game().moves().size() - model().shownPly();
+    const QString text = later == 1 ? tr("Drop the later move and play on from here?")
+                                    : tr("Drop the %1 later moves and play on from here?").arg(later);
+    auto* question = new QMessageBox(QMessageBox::Question, tr(view_.caption), text,
+                                     QMessageBox::Yes | QMessageBox::No, this);
+    question->setObjectName(QStringLiteral("playOnQuestion"));
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    const std::size_t ply = model().shownPly();
+    connect(question, &QMessageBox::buttonClicked, this, [this, question, ply, from, to](QAbstractButton* button) {
+        // The game may have moved on while the question was open.
+        if (button != question->button(QMessageBox::Yes) || model().shownPly() != ply) return;
+        showRefusal(model().playOn(from, to).outcome);
+    });
+    question->open();
 }
 
 void BoardWindow::answerMove(DropOutcome outcome) {
@@ -342,6 +392,15 @@ void BoardWindow::resetPieces(bool withNewGame) {
 }
 
 void BoardWindow::mnuUnmove_Click() { takeBackHere(); }
+
+void BoardWindow::mnuRedo_Click() {
+    cancelDrag();
+    w_.cmdShowCom->hide();
+    w_.lblInfo->hide();
+    pair_.redo();
+}
+
+void BoardWindow::updateRedo() { mnuRedo_->setEnabled(!game().movesKept().empty()); }
 
 void BoardWindow::takeBackHere() {
     // A man held meanwhile belongs to the side whose turn the take back
@@ -404,7 +463,7 @@ void BoardWindow::cmdokabout_Click() {
 }
 
 void BoardWindow::cmdShowCom_Click() {
-    const Game& game = model().game();
+    const Game& game = model().shown();
     const CommitmentRecord& com = game.commitments();
     if (!com.H1Com && !com.H3Com) return;
     const bool redToMove = game.toMove() == Side::Red;

@@ -49,6 +49,7 @@ public:
     QMenu& menu(Menu which) const { return *menus_[std::size_t(which)]; }
     QAction& resetItem() const { return *mnuReset_; }
     QAction& takeBackItem() const { return *mnuUnmove_; }
+    QAction& redoItem() const { return *mnuRedo_; }
     QAction& exitItem() const { return *mnuExit_; }
     QAction& otherViewItem() const { return *otherViewItem_; }
     QAction& switchItem() const { return *mnuSwitch_; }
@@ -92,6 +93,9 @@ public:
 
     // Draws the game's position: every cell, or those whose man changed.
     void drawGame(bool everyCell);
+    // Another position of the game has come to be shown: a man held goes
+    // back and the messages of the position left go.
+    void showBrowsed();
     // Hides the diamonds of the committed men, as a window not on screen
     // keeps them marked for its next activation.
     void drawCommitmentMarkers();
@@ -119,6 +123,9 @@ private:
 
     void pbVint_MouseDown(Cell index, Qt::MouseButton button);
     void pbVint_DragDrop(Cell target);
+    void dropOnEarlierPosition(Cell from, Cell to);
+    void showRefusal(DropOutcome outcome);
+    void showCaption();
     void startDrag(Cell from, Qt::MouseButton button);
     void followDrag(QPoint globalPosition);
     bool mayPickUp(Side side) const;
@@ -134,6 +141,8 @@ private:
 
     void cmdReset_Click();
     void mnuUnmove_Click();
+    void mnuRedo_Click();
+    void updateRedo();
     void otherViewItem_Click();
     void mnuSwitch_Click();
     void mnuRules_Click();
@@ -167,6 +176,7 @@ private:
     std::array<QMenu*, 3> menus_{};
     QAction* mnuReset_ = nullptr;
     QAction* mnuUnmove_ = nullptr;
+    QAction* mnuRedo_ = nullptr;
     QAction* mnuExit_ = nullptr;
     QAction* otherViewItem_ = nullptr;
     QAction* mnuSwitch_ = nullptr;

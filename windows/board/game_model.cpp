@@ -1,8 +1,29 @@
 #include "game_model.h"
 
+#include <utility>
+
 namespace vintrel {
 
+void GameModel::browse(std::size_t ply) {
+    if (ply == shownPly() || (ply >= game_.moves().size() && !browsed_)) return;
+    if (ply >= game_.moves().size())
+        browsed_.reset();
+    else
+        browsed_ = game_.after(ply);
+    emit browsed();
+}
+
+DropDecision GameModel::playOn(Cell from, Cell to) {
+    if (!browsed_) return play(from, to);
+    Game earlier = *browsed_;
+    const DropDecision decision = earlier.play(from, to);
+    if (!Stands(decision.outcome)) return decision;
+    game_ = *std::exchange(browsed_, std::nullopt);
+    return play(from, to);
+}
+
 DropDecision GameModel::play(Cell from, Cell to) {
+    stopBrowsing();
     const Side mover = game_.toMove();
     const std::size_t before = game_.moves().size();
     const DropDecision decision = game_.play(from, to);
@@ -11,6 +32,7 @@ DropDecision GameModel::play(Cell from, Cell to) {
 }
 
 bool GameModel::redo() {
+    stopBrowsing();
     const Side mover = game_.toMove();
     const DropDecision decision = game_.redo();
     if (!Stands(decision.outcome)) return false;
@@ -24,6 +46,7 @@ void GameModel::tellMove(Side mover, DropOutcome outcome) {
 }
 
 bool GameModel::takeBack() {
+    stopBrowsing();
     if (!game_.takeBack()) return false;
     emit tookBack(game_.movesKept().back());
     emit changed();
@@ -31,6 +54,7 @@ bool GameModel::takeBack() {
 }
 
 void GameModel::newGame() {
+    stopBrowsing();
     game_ = Game();
     started_ = QDate::currentDate();
     emit newGameBegun();
@@ -38,6 +62,7 @@ void GameModel::newGame() {
 }
 
 void GameModel::load(GameText text) {
+    stopBrowsing();
     game_ = Game::Replayed(text.moves);
     game_.setTags(std::move(text.tags));
     emit loaded();
@@ -45,6 +70,7 @@ void GameModel::load(GameText text) {
 }
 
 void GameModel::arrange(const Position& position, Side toMove) {
+    stopBrowsing();
     game_ = Game::Arranged(position, toMove);
     emit arranged();
     emit changed();

@@ -12,6 +12,9 @@ ViewPair::ViewPair(GameModel& model, const PictureFiles& pictures)
     connect(&model, &GameModel::tookBack, this, [this] { drawGame(false); });
     connect(&model, &GameModel::newGameBegun, this, [this] { drawGame(true); });
     connect(&model, &GameModel::loaded, this, &ViewPair::showOpenedGame);
+    connect(&model, &GameModel::browsed, this, [this] {
+        for (BoardWindow* window : builtWindows()) window->showBrowsed();
+    });
     // The view on screen takes a game set up over as at a switch of view.
     connect(&model, &GameModel::arranged, this, [this] {
         drawGame(true);
@@ -159,6 +162,12 @@ BoardWindow& ViewPair::viewForOpenedGame(Side lastMover, BoardWindow& onScreen, 
     if (const std::optional<Side> computer = computerSide_()) return *computer == Side::Blue ? red() : blue();
     if (switchOn) return lastMover == Side::Red ? red() : blue();
     return onScreen;
+}
+
+void ViewPair::redo() {
+    if (!model_.redo()) return;
+    const std::optional<Side> computer = computerSide_();
+    if (computer && model_.game().toMove() == *computer && !model_.game().movesKept().empty()) model_.redo();
 }
 
 void ViewPair::unload() {

@@ -61,6 +61,9 @@ public:
     // Both windows as new, then a new game in the red view (or the game
     // as it stands, when it has been replaced already).
     void restart(bool withNewGame = true);
+    // Brings back the move taken back last, and against the computer its
+    // reply with it, as the two went back together.
+    void redo();
     // Closes both windows; the program ends.
     void unload();
 

@@ -116,6 +116,9 @@ void ComputerPlayer::play(engine::Move move) {
 
 void ComputerPlayer::glide(BoardWindow& window, engine::Move move, Purpose purpose) {
     const bool hint = purpose == Purpose::Hint;
+    // The computer plays the game itself, not an earlier position a player
+    // is looking at.
+    views_.model().showWholeGame();
     // A hint leaves the panels as they are; a move is made as a player's.
     if (!(hint ? window.lift(move.from) : window.pickUp(move.from))) return;
     glide_.start(window, move.from, move.to, hint, [this, &window, move, hint] {

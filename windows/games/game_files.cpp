@@ -95,12 +95,6 @@ bool GameFiles::resume() {
     return open(Autosave::path());
 }
 
-void GameFiles::goBackTo(std::size_t count) {
-    GameText game = game_();
-    game.moves.resize(std::min(count, game.moves.size()));
-    replace(std::move(game));
-}
-
 void GameFiles::replace(GameText game) { model_.load(std::move(game)); }
 
 void GameFiles::updateResume() {

@@ -33,9 +33,6 @@ public:
     bool openText(const QByteArray& text, const QString& source);
     bool resume();
     bool save(const QString& path);
-    // The moves of `game` as far as `count`, in place of the game on the
-    // board.
-    void goBackTo(std::size_t count);
 
     GameText gameText() const { return game_(); }
     static QString fileFilter();

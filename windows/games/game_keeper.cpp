@@ -4,13 +4,12 @@
 
 namespace vintrel {
 
-GameKeeper::GameKeeper(GameModel& model, ViewPair& views, std::function<std::optional<Side>()> computerSide,
-                       std::function<std::string(Side)> playerName)
+GameKeeper::GameKeeper(GameModel& model, ViewPair& views, std::function<std::string(Side)> playerName)
     : model_(model),
       playerName_(std::move(playerName)),
       autosave_(model, [this] { return WriteGame(gameText()); }),
       files_(views, model, autosave_, [this] { return gameText(); }),
-      moveList_(views, model, files_, computerSide) {}
+      moveList_(views, model, files_) {}
 
 GameText GameKeeper::gameText() const { return model_.text(playerName_(Side::Red), playerName_(Side::Blue)); }
 

@@ -7,7 +7,6 @@
 #include "move_list.h"
 
 #include <functional>
-#include <optional>
 #include <string>
 
 namespace vintrel {
@@ -17,10 +16,8 @@ class ViewPair;
 
 class GameKeeper {
 public:
-    // `computerSide` says which side the computer plays, if any; a game's
-    // record names its players by `playerName`.
-    GameKeeper(GameModel& model, ViewPair& views, std::function<std::optional<Side>()> computerSide,
-               std::function<std::string(Side)> playerName);
+    // A game's record names its players by `playerName`.
+    GameKeeper(GameModel& model, ViewPair& views, std::function<std::string(Side)> playerName);
 
     Autosave& autosave() { return autosave_; }
     GameFiles& files() { return files_; }

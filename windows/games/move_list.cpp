@@ -6,46 +6,52 @@
 #include "view_pair.h"
 #include "words.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
-#include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QShortcut>
+#include <QSignalBlocker>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace vintrel {
 namespace {
 
-QString SideName(std::size_t index) { return Words::sideWithin(index % 2 == 0 ? Side::Red : Side::Blue); }
+constexpr int BrowseKeys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End};
 
-// "12. blue 34x56" to see, "12. blue 34 to 56, captures" to hear.
-QListWidgetItem* RowOf(std::size_t index, const PlayedMove& move) {
+// Where ply `index` stands in the table: its move number's row, red's
+// column or blue's.
+int RowOf(std::size_t index) { return int(index / 2); }
+int ColumnOf(std::size_t index) { return int(index % 2); }
+
+// "43x34" to see, "2. red 43 to 34, captures" to hear.
+QTableWidgetItem* ItemOf(std::size_t index, const PlayedMove& move) {
+    auto* item = new QTableWidgetItem(QString::fromStdString(MoveText(move)));
     const QString number = QStringLiteral("%1.").arg(index / 2 + 1);
-    auto* row = new QListWidgetItem(
-        QStringLiteral("%1 %2 %3").arg(number, SideName(index), QString::fromStdString(MoveText(move))));
-    QString spoken = MoveList::tr("%1 %2 %3 to %4").arg(number, SideName(index)).arg(move.from).arg(move.to);
+    const QString side = Words::sideWithin(index % 2 == 0 ? Side::Red : Side::Blue);
+    QString spoken = MoveList::tr("%1 %2 %3 to %4").arg(number, side).arg(move.from).arg(move.to);
     if (move.captures) spoken += MoveList::tr(", captures");
-    row->setData(Qt::AccessibleTextRole, spoken);
-    return row;
+    item->setData(Qt::AccessibleTextRole, spoken);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+bool SameMove(const QTableWidgetItem* item, const QTableWidgetItem& wanted) {
+    return item && item->text() == wanted.text() &&
+           item->data(Qt::AccessibleTextRole) == wanted.data(Qt::AccessibleTextRole);
 }
 
 }  // namespace
 
-MoveList::MoveList(ViewPair& views, GameModel& model, GameFiles& files,
-                   std::function<std::optional<Side>()> computerSide)
-    : views_(views), model_(model), files_(files), computerSide_(std::move(computerSide)) {
-    connect(&model, &GameModel::moved, this, &MoveList::follow);
-    connect(&model, &GameModel::tookBack, this, &MoveList::follow);
-    connect(&model, &GameModel::newGameBegun, this, &MoveList::follow);
-    connect(&model, &GameModel::loaded, this, &MoveList::refill);
-    connect(&model, &GameModel::arranged, this, &MoveList::refill);
+MoveList::MoveList(ViewPair& views, GameModel& model, GameFiles& files)
+    : views_(views), model_(model), files_(files) {
+    connect(&model, &GameModel::changed, this, &MoveList::follow);
+    connect(&model, &GameModel::browsed, this, &MoveList::markShown);
     connect(&views, &ViewPair::programEnded, this, [this] {
         if (window_) window_->close();
     });
-    views.forEachWindow(this, [this](BoardWindow& window) { addItem(window); });
+    views.forEachWindow(this, [this](BoardWindow& window) { attach(window); });
 }
 
 MoveList::~MoveList() {
@@ -57,18 +63,23 @@ MoveList::~MoveList() {
 void MoveList::build() {
     if (window_) return;
     window_ = std::make_unique<QWidget>();
-    list_ = new QListWidget(window_.get());
+    table_ = new QTableWidget(0, 2, window_.get());
     window_->setObjectName(QStringLiteral("frmMoves"));
     window_->setWindowTitle(tr("VINTREL MOVES"));
     window_->resize(220, 360);
     window_->installEventFilter(this);
-    list_->setObjectName(QStringLiteral("lstMoves"));
-    list_->setAccessibleName(tr("Moves"));
-    (new QVBoxLayout(window_.get()))->addWidget(list_);
-    connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* row) { chosen(list_->row(row)); });
+    table_->setObjectName(QStringLiteral("lstMoves"));
+    table_->setAccessibleName(tr("Moves"));
+    table_->setHorizontalHeaderLabels({Words::side(Side::Red), Words::side(Side::Blue)});
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->installEventFilter(this);
+    (new QVBoxLayout(window_.get()))->addWidget(table_);
+    connect(table_, &QTableWidget::currentCellChanged, this, &MoveList::chosen);
     connect(new QShortcut(QKeySequence::Copy, window_.get()), &QShortcut::activated, this, &MoveList::copyGame);
     connect(new QShortcut(QKeySequence::Paste, window_.get()), &QShortcut::activated, this, &MoveList::pasteGame);
-    refill();
+    follow();
 }
 
 QWidget& MoveList::window() {
@@ -76,80 +87,98 @@ QWidget& MoveList::window() {
     return *window_;
 }
 
-QListWidget& MoveList::list() {
+QTableWidget& MoveList::table() {
     build();
-    return *list_;
+    return *table_;
 }
 
-void MoveList::addItem(BoardWindow& window) {
+void MoveList::attach(BoardWindow& window) {
     QAction* item = window.addMenuItem(BoardWindow::Menu::View, "mnuMoves", tr("&Move List"), {});
     item->setCheckable(true);
     item->setChecked(window_ && window_->isVisible());
     connect(item, &QAction::triggered, this, &MoveList::setShown);
     items_ << item;
+    for (int key : BrowseKeys) {
+        auto* shortcut = new QShortcut(QKeySequence(key), &window);
+        shortcut->setEnabled(window_ && window_->isVisible());
+        connect(shortcut, &QShortcut::activated, this, [this, key] { browseByKey(key); });
+        browseKeys_ << shortcut;
+    }
 }
 
 void MoveList::setShown(bool shown) {
+    if (shown) build();
+    if (window_ && shown != window_->isVisible()) {
+        if (BoardWindow* board = views_.shown(); board && shown)
+            window_->move(board->frameGeometry().topRight() + QPoint(8, 0));
+        window_->setVisible(shown);
+    }
     for (QAction* item : items_)
         if (item) item->setChecked(shown);
-    if (shown) build();
-    if (!window_ || shown == window_->isVisible()) return;
-    if (!shown) {
-        window_->hide();
-        return;
-    }
-    if (BoardWindow* board = views_.shown()) window_->move(board->frameGeometry().topRight() + QPoint(8, 0));
-    window_->show();
+    for (QShortcut* shortcut : browseKeys_)
+        if (shortcut) shortcut->setEnabled(shown);
 }
 
 bool MoveList::eventFilter(QObject* watched, QEvent* event) {
-    // Closed by its own title bar: the menu item follows.
-    if (window_ && watched == window_.get() && event->type() == QEvent::Hide)
-        for (QAction* item : items_)
-            if (item) item->setChecked(false);
+    // Closed by its own title bar: the menu items and the keys follow.
+    if (window_ && watched == window_.get() && event->type() == QEvent::Hide) setShown(false);
+    // In the list the arrows step a single move, red's or blue's.
+    if (watched == table_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up) return browseByKey(Qt::Key_Left);
+        if (key == Qt::Key_Down) return browseByKey(Qt::Key_Right);
+        return browseByKey(key);
+    }
     return QObject::eventFilter(watched, event);
 }
 
+bool MoveList::browseByKey(int key) {
+    const std::size_t shown = model_.shownPly();
+    switch (key) {
+        case Qt::Key_Left: model_.browse(shown > 0 ? shown - 1 : 0); return true;
+        case Qt::Key_Right: model_.browse(shown + 1); return true;
+        case Qt::Key_Home: model_.browse(0); return true;
+        case Qt::Key_End: model_.showWholeGame(); return true;
+        default: return false;
+    }
+}
+
+// The table takes on each change of the game, rewriting only the items
+// that differ: a move adds one, a take back removes one.
 void MoveList::follow() {
     if (!window_) return;
     const std::vector<PlayedMove>& moves = model_.game().moves();
-    const std::size_t listed = std::size_t(list_->count());
-    if (moves.size() == listed + 1)
-        list_->addItem(RowOf(listed, moves.back()));
-    else if (moves.size() + 1 == listed)
-        delete list_->takeItem(int(moves.size()));
-    else
-        refill();
-    list_->setCurrentRow(list_->count() - 1);
+    const QSignalBlocker quiet(table_);
+    table_->setRowCount(int((moves.size() + 1) / 2));
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        auto wanted = std::unique_ptr<QTableWidgetItem>(ItemOf(i, moves[i]));
+        if (!SameMove(table_->item(RowOf(i), ColumnOf(i)), *wanted))
+            table_->setItem(RowOf(i), ColumnOf(i), wanted.release());
+    }
+    if (moves.size() % 2 == 1) delete table_->takeItem(RowOf(moves.size()), 1);
+    markShown();
 }
 
-void MoveList::refill() {
+// The move that led to the position shown is the current one; at the
+// start of the game, none is.
+void MoveList::markShown() {
     if (!window_) return;
-    const std::vector<PlayedMove>& moves = model_.game().moves();
-    list_->clear();
-    for (std::size_t i = 0; i < moves.size(); ++i) list_->addItem(RowOf(i, moves[i]));
-    list_->setCurrentRow(list_->count() - 1);
+    const QSignalBlocker quiet(table_);
+    const std::size_t ply = model_.shownPly();
+    if (ply == 0) {
+        table_->setCurrentCell(-1, -1);
+        table_->clearSelection();
+        return;
+    }
+    table_->setCurrentCell(RowOf(ply - 1), ColumnOf(ply - 1));
+    table_->scrollToItem(table_->currentItem());
 }
 
-void MoveList::chosen(int row) {
-    std::size_t count = std::size_t(row) + 1;
-    // Against the computer the game goes back to a position where the
-    // player is to move: an even count leaves red to move.
-    const std::optional<Side> computer = computerSide_();
-    const Side toMove = count % 2 == 0 ? Side::Red : Side::Blue;
-    if (computer && toMove == *computer && count > 0) --count;
-    if (count >= model_.game().moves().size()) return;
-    const QString text = count == 0 ? tr("Go back to the start of the game? Every move is dropped.")
-                                    : tr("Go back to the position after %1? The moves after it are dropped.")
-                                          .arg(list_->item(int(count) - 1)->text());
-    auto* question = new QMessageBox(QMessageBox::Question, tr("VINTREL MOVES"), text,
-                                     QMessageBox::Yes | QMessageBox::No, window_.get());
-    question->setObjectName(QStringLiteral("goBackQuestion"));
-    question->setAttribute(Qt::WA_DeleteOnClose);
-    connect(question, &QMessageBox::buttonClicked, this, [this, question, count](QAbstractButton* button) {
-        if (button == question->button(QMessageBox::Yes)) files_.goBackTo(count);
-    });
-    question->open();
+void MoveList::chosen(int row, int column) {
+    const std::size_t ply = std::size_t(row) * 2 + std::size_t(column) + 1;
+    // Blue's place in the last row stays empty until he replies.
+    if (row < 0 || column < 0 || ply > model_.game().moves().size()) return markShown();
+    model_.browse(ply);
 }
 
 void MoveList::copyGame() const {

@@ -1,7 +1,9 @@
 // "VINTREL MOVES": a small window beside the board that lists the game's
-// moves as they are played, the last one current. Choosing an earlier one
-// goes back to the position after it; Ctrl+C copies the game as text and
-// Ctrl+V opens a game pasted in. View > "Move List" shows and hides it.
+// moves as they are played, a row a move number, red's move and blue's
+// reply side by side. Choosing a move shows the position after it without
+// dropping anything; so do the arrow keys, Home and End, in the list and,
+// while it is open, in the board windows. Ctrl+C copies the game as text
+// and Ctrl+V opens a game pasted in. View > "Move List" shows and hides it.
 #pragma once
 
 #include "board.h"
@@ -9,12 +11,11 @@
 #include <QObject>
 #include <QPointer>
 
-#include <functional>
 #include <memory>
-#include <optional>
 
 class QAction;
-class QListWidget;
+class QShortcut;
+class QTableWidget;
 class QWidget;
 
 namespace vintrel {
@@ -27,35 +28,34 @@ class ViewPair;
 class MoveList : public QObject {
     Q_OBJECT
 public:
-    // `computerSide` says which side the computer plays, if any: going back
-    // stops at a position where the player is to move.
-    MoveList(ViewPair& views, GameModel& model, GameFiles& files,
-             std::function<std::optional<Side>()> computerSide);
+    MoveList(ViewPair& views, GameModel& model, GameFiles& files);
     ~MoveList() override;
 
     QWidget& window();
-    QListWidget& list();
+    QTableWidget& table();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void build();
-    void addItem(BoardWindow& window);
+    void attach(BoardWindow& window);
     void setShown(bool shown);
     void follow();
-    void refill();
-    void chosen(int row);
+    void markShown();
+    void chosen(int row, int column);
+    bool browseByKey(int key);
     void copyGame() const;
     void pasteGame();
 
     ViewPair& views_;
     GameModel& model_;
     GameFiles& files_;
-    std::function<std::optional<Side>()> computerSide_;
     std::unique_ptr<QWidget> window_;
-    QListWidget* list_ = nullptr;
+    QTableWidget* table_ = nullptr;
     QList<QPointer<QAction>> items_;
+    // The board windows' keys for browsing, live while the list is shown.
+    QList<QPointer<QShortcut>> browseKeys_;
 };
 
 }  // namespace vintrel
