@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTableWidget>
@@ -75,7 +76,13 @@ void MoveList::build() {
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->installEventFilter(this);
-    (new QVBoxLayout(window_.get()))->addWidget(table_);
+    auto* layout = new QVBoxLayout(window_.get());
+    layout->addWidget(table_);
+    auto* analyse = new QPushButton(tr("&Analyse Game…"), window_.get());
+    analyse->setObjectName(QStringLiteral("cmdAnalyse"));
+    analyse->setVisible(bool(analyse_));
+    connect(analyse, &QPushButton::clicked, this, [this] { analyse_(); });
+    layout->addWidget(analyse);
     connect(table_, &QTableWidget::currentCellChanged, this, &MoveList::chosen);
     connect(new QShortcut(QKeySequence::Copy, window_.get()), &QShortcut::activated, this, &MoveList::copyGame);
     connect(new QShortcut(QKeySequence::Paste, window_.get()), &QShortcut::activated, this, &MoveList::pasteGame);

@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -33,6 +34,8 @@ public:
 
     QWidget& window();
     QTableWidget& table();
+    // The button under the list that asks for an analysis of the game.
+    void setAnalyse(std::function<void()> analyse) { analyse_ = std::move(analyse); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,6 +56,7 @@ private:
     GameFiles& files_;
     std::unique_ptr<QWidget> window_;
     QTableWidget* table_ = nullptr;
+    std::function<void()> analyse_;
     QList<QPointer<QAction>> items_;
     // The board windows' keys for browsing, live while the list is shown.
     QList<QPointer<QShortcut>> browseKeys_;
