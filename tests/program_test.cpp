@@ -103,11 +103,14 @@ TEST(Program, RedoBringsBackAMoveTakenBackByEitherKeyAndAsIfPlayedAgain) {
         ExpectBoardAndAutosave(game, 3);
         EXPECT_FALSE(game.action("mnuRedo").isEnabled());
     }
-    // With the switch on, the move brought back hands over as it did.
+    // With the switch on, the move brought back hands over as it did, and
+    // the board returns from an earlier position to the game.
     game.trigger("mnuUnmove");
+    game.model().browse(1);
     game.trigger("mnuSwitch");
     game.trigger("mnuRedo");
     EXPECT_EQ(&game.shown(), &game.blue());
+    EXPECT_FALSE(game.model().isBrowsing());
     ExpectBoardAndAutosave(game, 3);
     // A new move drops the move kept.
     game.trigger("mnuUnmove");
