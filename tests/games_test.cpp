@@ -263,9 +263,13 @@ TEST_F(Games, TheMoveListFollowsTheGameAndBrowsesItWithoutDroppingAMove) {
     ASSERT_EQ(kept.game.gameState().moves().size(), 3u);
     const std::string whole = WriteGame(kept.keeper.files().gameText());
 
+    EXPECT_TRUE(kept.game.action("mnuMoves").isChecked());
     ClickMove(table, 1);
     BoardWindow& shown = kept.game.shown();
     EXPECT_EQ(shown.position(), Game::Replayed({{{61, 43}}}).position());
+    // Blue's empty place in the last row leads nowhere.
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, table.visualRect(table.model()->index(1, 1)).center());
+    EXPECT_EQ(kept.game.model().shownPly(), 1u);
     EXPECT_TRUE(shown.windowTitle().endsWith(" — move 1 of 3")) << shown.windowTitle().toStdString();
     EXPECT_EQ(table.currentItem(), table.item(0, 0));
     // In the list the arrows step a single move; Home and End go to the ends.
@@ -284,10 +288,34 @@ TEST_F(Games, TheMoveListFollowsTheGameAndBrowsesItWithoutDroppingAMove) {
     EXPECT_EQ(kept.game.model().shownPly(), 2u);
     EXPECT_EQ(shown.position(), kept.game.gameState().after(2).position());
 
+    // A man held goes back when another position comes up.
+    ASSERT_TRUE(shown.lift(AnyMove(kept.game.model().shown()).from));
+    kept.game.key(Qt::Key_Home);
+    EXPECT_FALSE(shown.isDragging());
+
     // Nothing was dropped on the way.
     kept.keeper.autosave().flush();
     EXPECT_EQ(kept.keeper.autosave().savedMoves(), kept.game.gameState().moves());
     EXPECT_EQ(WriteGame(kept.keeper.files().gameText()), whole);
+
+    // Closed, the list leaves the board's keys to the board.
+    kept.keeper.moveList().window().close();
+    EXPECT_FALSE(kept.game.action("mnuMoves").isChecked());
+    kept.game.key(Qt::Key_End);
+    EXPECT_EQ(kept.game.model().shownPly(), 0u);
+}
+
+TEST_F(Games, TheMoveListKeepsTheMoveShownInSight) {
+    KeptGame kept;
+    kept.game.trigger("mnuMoves");
+    const Game long_ = testing::RandomGame(5, 120);
+    ASSERT_TRUE(kept.keeper.files().openText(QByteArray::fromStdString(WriteGame({{}, long_.moves()})), "game"));
+    QTableWidget& table = kept.keeper.moveList().table();
+    for (Qt::Key key : {Qt::Key_Home, Qt::Key_Down}) QTest::keyClick(&table, key);
+    EXPECT_TRUE(table.viewport()->rect().contains(table.visualItemRect(table.item(0, 0))));
+    QTest::keyClick(&table, Qt::Key_End);
+    const std::size_t last = long_.moves().size() - 1;
+    EXPECT_TRUE(table.viewport()->rect().contains(table.visualItemRect(table.item(int(last / 2), int(last % 2)))));
 }
 
 TEST_F(Games, PlayingOnFromAnEarlierMoveAsksAndDropsTheLaterMoves) {
