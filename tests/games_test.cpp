@@ -247,6 +247,7 @@ TEST_F(Games, TheMoveListFollowsTheGameAndBrowsesItWithoutDroppingAMove) {
     ASSERT_TRUE(kept.keeper.moveList().window().isVisible());
     kept.game.play("61-43 16-34 43-34");
     QTableWidget& table = kept.keeper.moveList().table();
+    EXPECT_EQ(table.accessibleName(), "Moves");
     ASSERT_EQ(table.rowCount(), 2);
     EXPECT_EQ(table.item(0, 1)->text(), "16-34");
     EXPECT_EQ(table.item(1, 0)->text(), "43x34");
@@ -288,7 +289,9 @@ TEST_F(Games, TheMoveListFollowsTheGameAndBrowsesItWithoutDroppingAMove) {
     EXPECT_EQ(kept.game.model().shownPly(), 2u);
     EXPECT_EQ(shown.position(), kept.game.gameState().after(2).position());
 
-    // A man held goes back when another position comes up.
+    // Only a man of the side to move in the position shown comes up, and he
+    // goes back when another position comes up.
+    EXPECT_FALSE(shown.lift(34)) << "blue's man, red to move after two moves";
     ASSERT_TRUE(shown.lift(AnyMove(kept.game.model().shown()).from));
     kept.game.key(Qt::Key_Home);
     EXPECT_FALSE(shown.isDragging());
