@@ -31,14 +31,13 @@ CellSet Marked(BoardWindow& window, bool CellMarks::*mark) {
     return marked;
 }
 
-CellSet CellsOf(const std::vector<PlayedMove>& moves) {
+CellSet LastMoveOf(const Game& game) {
     CellSet cells;
-    if (!moves.empty()) cells.set(std::size_t(moves.back().from)).set(std::size_t(moves.back().to));
+    if (!game.moves().empty()) cells.set(std::size_t(game.moves().back().from)).set(std::size_t(game.moves().back().to));
     return cells;
 }
 
-// A new game in the red view, which stays on screen, then `moves` dragged
-// there.
+// A new game in the red view, which stays on screen, then `moves` dragged.
 void Reach(GameDriver& game, const std::vector<PlayedMove>& moves) {
     game.trigger("mnuReset");
     game.trigger("mnuSwitch");
@@ -46,8 +45,15 @@ void Reach(GameDriver& game, const std::vector<PlayedMove>& moves) {
     ASSERT_EQ(game.gameState().moves(), moves);
 }
 
-QString Described(CellBox& cell) {
-    return QAccessible::queryAccessibleInterface(&cell)->text(QAccessible::Description);
+// Presses the man on `from` and starts to drag him.
+void Hold(BoardWindow& window, Cell from) {
+    CellBox& man = window.cell(from);
+    QTest::mousePress(&man, Qt::LeftButton, {}, man.rect().center());
+    QTest::mouseMove(&man, man.rect().center() + QPoint(3, 3));
+}
+
+void LetGo(BoardWindow& window, Cell from) {
+    QTest::mouseRelease(&window.cell(from), Qt::LeftButton, {}, window.cell(from).rect().center());
 }
 
 TEST_F(Markers, LastMoveFollowsPlayTakeBackANewGameAndAnOpenedGameInBothViews) {
@@ -55,21 +61,20 @@ TEST_F(Markers, LastMoveFollowsPlayTakeBackANewGameAndAnOpenedGameInBothViews) {
     game.blue();
     game.trigger("mnuShowLastMove");
     for (std::uint64_t seed = 1; seed <= 3; ++seed) {
-        const Game random = RandomGame(seed, 8 + seed);
         Reach(game, {});
-        EXPECT_TRUE(Marked(game.red(), &CellMarks::lastMove).none()) << "a new game has no last move";
+        EXPECT_TRUE(Marked(game.red(), &CellMarks::lastMove).none());
+        const Game random = RandomGame(seed, 8 + seed);
         for (const PlayedMove& move : random.moves()) {
             game.drag(move.from, move.to);
             for (BoardWindow* window : {&game.red(), &game.blue()})
-                ASSERT_EQ(Marked(*window, &CellMarks::lastMove), CellsOf(game.gameState().moves())) << seed;
+                ASSERT_EQ(Marked(*window, &CellMarks::lastMove), LastMoveOf(game.gameState())) << seed;
         }
-        if (game.gameState().isOver()) continue;
         game.trigger("mnuUnmove");
-        EXPECT_EQ(Marked(game.red(), &CellMarks::lastMove), CellsOf(game.gameState().moves())) << seed;
+        EXPECT_EQ(Marked(game.red(), &CellMarks::lastMove), LastMoveOf(game.gameState())) << seed;
     }
     GameDriver opened;
     opened.model().load(game.model().text("Player", "Player"));
-    EXPECT_EQ(Marked(opened.shown(), &CellMarks::lastMove), CellsOf(game.gameState().moves()));
+    EXPECT_EQ(Marked(opened.shown(), &CellMarks::lastMove), LastMoveOf(game.gameState()));
 }
 
 TEST_F(Markers, TargetsAreWhereARealDropStandsAndGoWhenTheManIsLetGo) {
@@ -81,19 +86,17 @@ TEST_F(Markers, TargetsAreWhereARealDropStandsAndGoWhenTheManIsLetGo) {
         Reach(game, moves);
         const Game before = game.gameState();
         for (Cell from = 0; from < CellCount; ++from) {
-            if (before.isOver() || before.position()[from] != ManOf(before.toMove())) continue;
-            CellBox& man = red.cell(from);
-            QTest::mousePress(&man, Qt::LeftButton, {}, man.rect().center());
-            QTest::mouseMove(&man, man.rect().center() + QPoint(3, 3));
+            if (before.position()[from] != ManOf(before.toMove())) continue;
+            Hold(red, from);
             const CellSet marked = Marked(red, &CellMarks::target);
             EXPECT_EQ(marked, TargetsOf(before, from)) << "seed " << seed << ", man on " << from;
-            QTest::mouseRelease(&man, Qt::LeftButton, {}, man.rect().center());
-            EXPECT_TRUE(Marked(red, &CellMarks::target).none()) << "dropped back";
+            LetGo(red, from);
+            EXPECT_TRUE(Marked(red, &CellMarks::target).none());
             for (Cell to : RangeOf(before.toMove(), from)) {
                 game.drag(from, to);
-                EXPECT_EQ(game.gameState().moves().size(), moves.size() + marked[std::size_t(to)])
-                    << "seed " << seed << ", " << from << " to " << to << (marked[std::size_t(to)] ? ", marked" : "");
-                if (game.gameState().moves().size() == moves.size()) continue;
+                const bool stood = game.gameState().moves().size() > moves.size();
+                EXPECT_EQ(stood, marked[std::size_t(to)]) << "seed " << seed << ", " << from << " to " << to;
+                if (!stood) continue;
                 if (game.gameState().isOver())
                     Reach(game, moves);
                 else
@@ -101,12 +104,10 @@ TEST_F(Markers, TargetsAreWhereARealDropStandsAndGoWhenTheManIsLetGo) {
             }
         }
     }
-    // Held by the keys, the same; put back, none.
     Reach(game, {});
     game.cursorTo(61);
-    game.key(Qt::Key_Space);
+    game.key(Qt::Key_Space);  // held by the keys
     EXPECT_EQ(Marked(red, &CellMarks::target), TargetsOf(game.gameState(), 61));
-    EXPECT_TRUE(Marked(red, &CellMarks::target).any());
     game.key(Qt::Key_Escape);
     EXPECT_TRUE(Marked(red, &CellMarks::target).none());
 }
@@ -119,13 +120,10 @@ TEST_F(Markers, TurnedOnAndOffAgainInEitherViewPaintBothViewsAsBefore) {
     };
     const auto before = looks();
     for (const char* item : MarkerItems) game.trigger(item);
-    for (const char* item : MarkerItems)
-        EXPECT_TRUE(GameDriver::action(game.red(), item).isChecked()) << item << " in step in the other view";
-    CellBox& man = game.blue().cell(16);
-    QTest::mousePress(&man, Qt::LeftButton, {}, man.rect().center());
-    QTest::mouseMove(&man, man.rect().center() + QPoint(3, 3));
+    for (const char* item : MarkerItems) EXPECT_TRUE(GameDriver::action(game.red(), item).isChecked()) << item;
+    Hold(game.blue(), 16);
     EXPECT_NE(looks(), before);
-    QTest::mouseRelease(&man, Qt::LeftButton, {}, man.rect().center());
+    LetGo(game.blue(), 16);
     game.trigger("mnuRed");
     for (const char* item : MarkerItems) game.trigger(item);
     for (const char* item : MarkerItems) EXPECT_FALSE(GameDriver::action(game.blue(), item).isChecked()) << item;
@@ -134,28 +132,18 @@ TEST_F(Markers, TurnedOnAndOffAgainInEitherViewPaintBothViewsAsBefore) {
 }
 
 TEST_F(Markers, AreKeptForTheNextStartAndJunkReadsAsOff) {
-    {
-        GameDriver game;
-        game.trigger("mnuShowNumbers");
-        game.trigger("mnuShowLastMove");
-    }
+    GameDriver().trigger("mnuShowNumbers");
     {
         GameDriver next;
-        EXPECT_TRUE(next.action("mnuShowNumbers").isChecked());
-        EXPECT_TRUE(next.action("mnuShowLastMove").isChecked());
-        EXPECT_FALSE(next.action("mnuShowTargets").isChecked());
-        EXPECT_TRUE(next.red().cell(50).marks().number);
         EXPECT_TRUE(GameDriver::action(next.blue(), "mnuShowNumbers").isChecked());
+        EXPECT_FALSE(next.action("mnuShowLastMove").isChecked());
+        EXPECT_TRUE(next.red().cell(50).marks().number);
     }
-    {
-        QSettings settings(QStringLiteral("vintrel"), QStringLiteral("vintrel"));
-        settings.setValue("markers/lastMove", "yes");
-        settings.setValue("markers/targets", 1);
-        settings.setValue("markers/numbers", "on ");
-    }
+    QSettings settings(QStringLiteral("vintrel"), QStringLiteral("vintrel"));
+    for (const char* key : {"markers/lastMove", "markers/targets", "markers/numbers"}) settings.setValue(key, "yes");
+    settings.sync();
     GameDriver junk;
     for (const char* item : MarkerItems) EXPECT_FALSE(junk.action(item).isChecked()) << item;
-    EXPECT_EQ(junk.red().cell(50).marks(), CellMarks{});
 }
 
 TEST_F(Markers, AMarkedCellTellsTheScreenReaderItsMarks) {
@@ -164,14 +152,15 @@ TEST_F(Markers, AMarkedCellTellsTheScreenReaderItsMarks) {
     game.trigger("mnuShowTargets");
     game.play("61-43 16-34");  // red must take the man on 34 with the one on 43
     BoardWindow& red = game.shown();
-    CellBox& man = red.cell(43);
-    QTest::mousePress(&man, Qt::LeftButton, {}, man.rect().center());
-    QTest::mouseMove(&man, man.rect().center() + QPoint(3, 3));
-    EXPECT_EQ(Described(red.cell(34)), "last move, target");
-    EXPECT_EQ(Described(red.cell(16)), "last move");
-    EXPECT_EQ(Described(red.cell(43)), "");
-    QTest::mouseRelease(&man, Qt::LeftButton, {}, man.rect().center());
-    EXPECT_EQ(Described(red.cell(34)), "last move");
+    auto described = [&](Cell cell) {
+        return QAccessible::queryAccessibleInterface(&red.cell(cell))->text(QAccessible::Description);
+    };
+    Hold(red, 43);
+    EXPECT_EQ(described(34), "last move, target");
+    EXPECT_EQ(described(16), "last move");
+    EXPECT_EQ(described(43), "");
+    LetGo(red, 43);
+    EXPECT_EQ(described(34), "last move");
 }
 
 TEST(Arrow, LiesBetweenTheCentresOverTheCellsLetsTheMouseThroughAndGoesAgain) {
@@ -179,14 +168,11 @@ TEST(Arrow, LiesBetweenTheCentresOverTheCellsLetsTheMouseThroughAndGoesAgain) {
     BoardWindow& red = game.red();
     QWidget& board = *red.board();
     auto* arrow = board.findChild<QWidget*>(QStringLiteral("arrow"));
-    ASSERT_TRUE(arrow);
-    EXPECT_TRUE(arrow->isHidden());
+    ASSERT_TRUE(arrow && arrow->isHidden());
     const QImage before = board.grab().toImage();
     red.showArrow(PlayedMove{61, 43, false});
-    const QPointF middle = (red.cellCentre(61) + red.cellCentre(43)) / 2;
-    const QColor drawn = board.grab().toImage().pixelColor(middle.toPoint());
-    EXPECT_GT(drawn.blue(), 150);
-    EXPECT_LT(drawn.green(), 100);
+    const QColor drawn = board.grab().toImage().pixelColor(((red.cellCentre(61) + red.cellCentre(43)) / 2).toPoint());
+    EXPECT_TRUE(drawn.blue() > 150 && drawn.green() < 100) << drawn.name().toStdString();
     const QObjectList stack = board.children();
     EXPECT_GT(stack.indexOf(arrow), stack.indexOf(&red.cell(61)));
     EXPECT_LT(stack.indexOf(arrow), stack.indexOf(&GameDriver::button(red, "cmdReset")));
