@@ -119,6 +119,9 @@ TEST_F(Markers, TurnedOnAndOffAgainInEitherViewPaintBothViewsAsBefore) {
         return std::pair(game.red().centralWidget()->grab().toImage(), game.blue().centralWidget()->grab().toImage());
     };
     const auto before = looks();
+    Hold(game.blue(), 16);
+    EXPECT_TRUE(Marked(game.blue(), &CellMarks::target).none()) << "off, a man held shows no targets";
+    LetGo(game.blue(), 16);
     for (const char* item : MarkerItems) game.trigger(item);
     for (const char* item : MarkerItems) EXPECT_TRUE(GameDriver::action(game.red(), item).isChecked()) << item;
     Hold(game.blue(), 16);

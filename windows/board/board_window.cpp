@@ -169,7 +169,7 @@ void BoardWindow::drawGame(bool everyCell) {
 
 void BoardWindow::drawMarkers() {
     const BoardMarks marks = MarksOf(game(), heldFrom(), pair_.markers());
-    for (Cell i = 0; i < CellCount; ++i) w_.cells[i]->setMarks(marks[std::size_t(i)]);
+    for (Cell i = 0; i < CellCount; ++i) w_.cells[i]->setMarks(marks.of(i));
 }
 
 void BoardWindow::showArrow(std::optional<PlayedMove> move) {

@@ -2,7 +2,6 @@
 
 #include "board_window.h"
 #include "player_settings.h"
-#include "targets.h"
 
 #include <QAction>
 #include <QMenu>
@@ -55,17 +54,16 @@ void MarkerOptions::addItemsTo(BoardWindow& window) {
 }
 
 BoardMarks MarksOf(const Game& game, Cell heldFrom, const MarkerOptions& options) {
-    BoardMarks marks{};
-    if (options.shows(Marker::LastMove) && !game.moves().empty()) {
-        marks[std::size_t(game.moves().back().from)].lastMove = true;
-        marks[std::size_t(game.moves().back().to)].lastMove = true;
-    }
-    if (options.shows(Marker::Targets) && IsOnBoard(heldFrom)) {
-        const CellSet targets = TargetsOf(game, heldFrom);
-        for (Cell i = 0; i < CellCount; ++i) marks[std::size_t(i)].target = targets[std::size_t(i)];
-    }
-    for (CellMarks& cell : marks) cell.number = options.shows(Marker::Numbers);
+    BoardMarks marks;
+    if (options.shows(Marker::LastMove) && !game.moves().empty())
+        marks.lastMove.set(std::size_t(game.moves().back().from)).set(std::size_t(game.moves().back().to));
+    if (options.shows(Marker::Targets)) marks.targets = TargetsOf(game, heldFrom);
+    marks.numbers = options.shows(Marker::Numbers);
     return marks;
+}
+
+CellMarks BoardMarks::of(Cell cell) const {
+    return {lastMove[std::size_t(cell)], targets[std::size_t(cell)], numbers};
 }
 
 }  // namespace vintrel

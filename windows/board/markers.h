@@ -5,6 +5,7 @@
 
 #include "elements.h"
 #include "game.h"
+#include "targets.h"
 
 #include <QObject>
 
@@ -39,7 +40,12 @@ private:
     std::array<bool, AllMarkers.size()> shown_{};
 };
 
-using BoardMarks = std::array<CellMarks, CellCount>;
+struct BoardMarks {
+    CellSet lastMove;
+    CellSet targets;
+    bool numbers = false;
+    CellMarks of(Cell cell) const;
+};
 
 // What each diamond shows of `game` with `options`, the man on `heldFrom`
 // held (NoCell for none).
