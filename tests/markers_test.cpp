@@ -124,12 +124,14 @@ TEST_F(Markers, TurnedOnAndOffAgainInEitherViewPaintBothViewsAsBefore) {
     LetGo(game.blue(), 16);
     for (const char* item : MarkerItems) game.trigger(item);
     for (const char* item : MarkerItems) EXPECT_TRUE(GameDriver::action(game.red(), item).isChecked()) << item;
+    EXPECT_EQ(Marked(game.red(), &CellMarks::lastMove), LastMoveOf(game.gameState())) << "at once in both views";
     Hold(game.blue(), 16);
     EXPECT_NE(looks(), before);
     LetGo(game.blue(), 16);
     game.trigger("mnuRed");
     for (const char* item : MarkerItems) game.trigger(item);
     for (const char* item : MarkerItems) EXPECT_FALSE(GameDriver::action(game.blue(), item).isChecked()) << item;
+    EXPECT_TRUE(Marked(game.blue(), &CellMarks::lastMove).none());
     game.trigger("mnuBlue");
     EXPECT_EQ(looks(), before);
 }
