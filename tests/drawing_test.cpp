@@ -98,5 +98,27 @@ TEST(CellDrawing, ShowsThePictureInsideTheDiamondAndLeavesTheCornersToWhatLiesBe
     EXPECT_EQ(Drawn(board).pixel(40 + 12, 30 + 12), blue.convertToFormat(QImage::Format_RGB32).pixel(12, 12));
 }
 
+TEST(CellDrawing, PrintsItsNumberOnTheGroundAndNeverOverTheMan) {
+    QWidget board;
+    auto* cell = new CellBox(&board, 88);
+    cell->move(40, 30);
+    LayGround(board);
+    cell->setPicture(Picture::Vint1Red, testing::SourcePictures());
+    const QImage plain = Drawn(board);
+    cell->setMarks({.number = true});
+    const QImage numbered = Drawn(board);
+    const QImage picture = cell->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    int inked = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const QPoint at(40 + x, 30 + y);
+            if (picture.pixel(x, y) != qRgb(255, 255, 255))
+                EXPECT_EQ(numbered.pixel(at), plain.pixel(at)) << x << "," << y << " of the man";
+            else
+                inked += numbered.pixel(at) != plain.pixel(at);
+        }
+    EXPECT_GT(inked, 5) << "the number shows beside the man";
+}
+
 }  // namespace
 }  // namespace vintrel

@@ -126,5 +126,33 @@ TEST(AtOneAndAHalf, APictureWithNoVersionIsScaledSmoothlyAndStandardErrorHearsOn
     EXPECT_GE(LargestDifference(shown, cell, blocks, inDiamond), 64);
 }
 
+// The last move's outline is two pixels of the board wide, and the
+// target's dot six across, in the screen's own pixels: the marks are drawn
+// for the screen, not blown up from the board's pixels.
+void ExpectMarksDrawnForTheScreen(qreal ratio) {
+    const QImage shown = Shown([&](QWidget& board) {
+        auto* cell = new CellBox(&board, 44);
+        cell->move(40, 30);
+        cell->setPicture(Picture::Blank, testing::SourcePictures());
+        cell->setMarks({.lastMove = true, .target = true});
+    });
+    const int middle = int((30 + 12.5) * ratio), left = int(40 * ratio);
+    auto runOf = [&](int from, const std::function<bool(QColor)>& isMark) {
+        int run = 0;
+        while (isMark(shown.pixelColor(from + run, middle))) ++run;
+        return run;
+    };
+    const auto outline = [](QColor c) { return c.green() > c.red() + 60 && c.green() > c.blue() + 60; };
+    const auto dot = [](QColor c) { return c.red() > 200 && c.blue() < 120; };
+    EXPECT_EQ(runOf(left, outline), qRound(2 * ratio));
+    int dotFrom = left;
+    while (!dot(shown.pixelColor(dotFrom, middle)) && dotFrom < left + 25 * ratio) ++dotFrom;
+    EXPECT_NEAR(runOf(dotFrom, dot), 6 * ratio, 1);
+}
+
+TEST(AtTwice, MarksAreDrawnAtTheScreensResolution) { ExpectMarksDrawnForTheScreen(2); }
+
+TEST(AtOneAndAHalf, MarksAreDrawnAtTheScreensResolution) { ExpectMarksDrawnForTheScreen(1.5); }
+
 }  // namespace
 }  // namespace vintrel

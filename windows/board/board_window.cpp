@@ -2,6 +2,7 @@
 
 #include "game_model.h"
 #include "layout.h"
+#include "markers.h"
 #include "view_pair.h"
 
 #include <QAbstractButton>
@@ -81,6 +82,7 @@ void BoardWindow::buildMenus() {
                                  [this] { otherViewItem_Click(); });
     mnuSwitch_ = addMenuItem(Menu::View, "mnuSwitch", tr("&Switch Automatically"), [this] { mnuSwitch_Click(); });
     mnuSwitch_->setCheckable(true);
+    pair_.markers().addItemsTo(*this);
     addMenu(Menu::Help, "mnuHelp", tr("&Help"));
     addMenuItem(Menu::Help, "mnuno", tr("No Help"), [] {});
     addMenuItem(Menu::Help, "mnuabout", tr("&About Vintrel"), [this] { mnuabout_Click(); });
@@ -169,7 +171,10 @@ void BoardWindow::drawGame(bool everyCell) {
     const Position& position = model().shown().position();
     for (Cell i = 0; i < CellCount; ++i)
         if (everyCell || w_.cells[i]->occupant() != position[i]) setOccupant(i, position[i]);
+    drawMarkers();
     showCaption();
+    // An arrow belongs to the position it was drawn on.
+    w_.arrow->hide();
 }
 
 // While an earlier position is shown, the caption says which.
@@ -186,6 +191,16 @@ void BoardWindow::showBrowsed() {
     w_.cmdShowCom->hide();
     drawGame(false);
     if (!isVisible()) drawCommitmentMarkers();
+}
+
+void BoardWindow::drawMarkers() {
+    const BoardMarks marks = MarksOf(model().shown(), heldFrom(), pair_.markers());
+    for (Cell i = 0; i < CellCount; ++i) w_.cells[i]->setMarks(marks.of(i));
+}
+
+void BoardWindow::showArrow(std::optional<PlayedMove> move) {
+    if (!move) return w_.arrow->hide();
+    w_.arrow->point(cellCentre(move->from), cellCentre(move->to));
 }
 
 void BoardWindow::drawCommitmentMarkers() {
@@ -292,6 +307,7 @@ void BoardWindow::startDrag(Cell from, Qt::MouseButton button) {
     w_.dragImage->setPixmap(w_.cells[from]->pixmap());
     w_.dragImage->move(w_.cells[from]->pos());
     w_.dragImage->show();
+    drawMarkers();
 }
 
 void BoardWindow::followDrag(QPoint globalPosition) {
@@ -309,6 +325,7 @@ void BoardWindow::finishDrag(QPoint globalPosition, Qt::MouseButton button) {
 void BoardWindow::cancelDrag() {
     dragButton_.reset();
     if (w_.dragImage) w_.dragImage->hide();
+    drawMarkers();
 }
 
 CellBox* BoardWindow::cellAt(QPoint globalPosition) const {

@@ -100,6 +100,12 @@ public:
     // keeps them marked for its next activation.
     void drawCommitmentMarkers();
     CellSet hiddenCells() const;
+    // The marks the player chose, of the game this window draws: its last
+    // move, where the man held may go, the cells' numbers.
+    void drawMarkers();
+    // An arrow over the board from the centre of `move->from` to that of
+    // `move->to`; std::nullopt takes it away.
+    void showArrow(std::optional<PlayedMove> move);
 
     // The window's answer to a move made in it that stood: the take back,
     // the end of the game, the switch of view.

@@ -4,6 +4,7 @@
 
 #include "board.h"
 #include "game.h"
+#include "markers.h"
 #include "pictures.h"
 
 #include <QObject>
@@ -29,6 +30,7 @@ public:
     ~ViewPair() override;
 
     GameModel& model() const { return model_; }
+    MarkerOptions& markers() { return markers_; }
     // The side the computer plays against a player, if any: an opened game
     // is shown in the player's view.
     void setComputerSide(std::function<std::optional<Side>()> computerSide) {
@@ -89,6 +91,8 @@ private:
     const PictureFiles& pictures_;
     std::function<std::optional<Side>()> computerSide_ = [] { return std::nullopt; };
     std::vector<Attachment> attachments_;
+    // Before the windows, which draw with it from their start.
+    MarkerOptions markers_;
     std::unique_ptr<BoardWindow> red_;
     mutable std::unique_ptr<BoardWindow> blue_;
     bool blueLoadDue_ = false;

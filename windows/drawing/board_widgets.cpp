@@ -43,6 +43,8 @@ public:
         buildButtons();
         buildCells();
         buildDragImage();
+        w_.arrow = new ArrowWidget(w_.board);
+        w_.arrow->setObjectName(QStringLiteral("arrow"));
         applyStacking();
         return w_;
     }
@@ -152,6 +154,7 @@ private:
         }
         // Cells and buttons stand above every label and line.
         for (CellBox* box : w_.cells) box->raise();
+        w_.arrow->raise();
         for (QWidget* button : {w_.cmdShowCom, w_.cmdReset, w_.cmdHideRules, w_.cmdokabout}) button->raise();
         w_.dragImage->raise();
     }

@@ -1,6 +1,6 @@
 // The widgets of one view's board, built from its view table: the lines,
-// the background, the panels, the buttons, the hundred cells and the copy
-// of a held man, stacked as the table says.
+// the background, the panels, the buttons, the hundred cells, an arrow
+// over them and the copy of a held man, stacked as the table says.
 #pragma once
 
 #include "elements.h"
@@ -30,6 +30,7 @@ struct BoardWidgets {
     QPushButton* cmdHideRules = nullptr;
     QPushButton* cmdokabout = nullptr;
     QLabel* dragImage = nullptr;
+    ArrowWidget* arrow = nullptr;
 };
 
 // Builds the board of `view` as a child of `parent`. Texts are translated

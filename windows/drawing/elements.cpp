@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -16,6 +17,10 @@ namespace vintrel {
 namespace {
 
 constexpr int BoxSide = layout::CellSize / layout::TwipsPerPixel;
+// How far the face reaches from the box's centre, across and up together:
+// the diamond's edges run just inside the grid lines through the box's
+// corners.
+constexpr qreal DiamondReach = 22, BoxCentre = BoxSide / 2.0;
 
 // A box's side in the device pixels of a screen of `ratio`. A part pixel
 // counts whole, so that the face leaves no gap.
@@ -28,12 +33,11 @@ int DeviceSide(qreal ratio) { return int(std::ceil(BoxSide * ratio - 1e-9)); }
 using RowSpans = std::vector<std::pair<int, int>>;
 
 RowSpans DiamondRowsAt(qreal ratio) {
-    constexpr qreal Reach = 22, Centre = BoxSide / 2.0;
     const int side = DeviceSide(ratio);
     RowSpans rows(std::size_t(side), {side, -1});
     for (int y = 0; y < side; ++y)
         for (int x = 0; x < side; ++x)
-            if (std::abs((x + 0.5) / ratio - Centre) + std::abs((y + 0.5) / ratio - Centre) <= Reach)
+            if (std::abs((x + 0.5) / ratio - BoxCentre) + std::abs((y + 0.5) / ratio - BoxCentre) <= DiamondReach)
                 rows[std::size_t(y)] = {std::min(rows[std::size_t(y)].first, x), x};
     return rows;
 }
@@ -118,6 +122,63 @@ QString SpokenName(Cell index, Occupant occupant) {
                        : occupant == Occupant::BlueMan ? QT_TRANSLATE_NOOP("vintrel::CellBox", "cell %1, blue man")
                                                        : QT_TRANSLATE_NOOP("vintrel::CellBox", "cell %1, empty");
     return CellBox::tr(name).arg(index);
+}
+
+// What a screen reader adds about a marked cell, e.g. "last move, target".
+QString SpokenMarks(CellMarks marks) {
+    QStringList said;
+    if (marks.lastMove) said << CellBox::tr("last move");
+    if (marks.target) said << CellBox::tr("target");
+    return said.join(QStringLiteral(", "));
+}
+
+// The marks' colours stand apart from the frames' red and blue, the
+// board's black, peach and white, and the men's red, blue and gold.
+const QColor LastMoveColour(0, 170, 60);
+const QColor TargetColour(235, 120, 0);
+const QColor NumberColour(120, 120, 120);
+const QColor ArrowColour(150, 0, 200, 190);
+constexpr qreal LastMoveWidth = 2, TargetRadius = 3;
+constexpr int NumberPixels = 7;
+constexpr qreal ArrowWidth = 3, ArrowHeadLength = 10, ArrowHeadHalfWidth = 5;
+
+// `face` with `number` printed on its ground in the top corner on the
+// left, where the men's discs leave the most room: the man stands over
+// it, as over a number printed on the board.
+QPixmap WithNumber(const QPixmap& face, Cell number) {
+    const qreal ratio = face.devicePixelRatio();
+    QImage text(face.size(), QImage::Format_ARGB32_Premultiplied);
+    text.setDevicePixelRatio(ratio);
+    text.fill(Qt::transparent);
+    QPainter painter(&text);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font = painter.font();
+    font.setPixelSize(NumberPixels);
+    painter.setFont(font);
+    painter.setPen(NumberColour);
+    painter.drawText(QRectF(2, -1, BoxSide, NumberPixels + 2), Qt::AlignLeft | Qt::AlignTop, QString::number(number));
+    painter.end();
+    QImage shown = face.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    constexpr QRgb Ground = 0xffffffff;
+    for (int y = 0; y < shown.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(shown.scanLine(y));
+        const auto* ink = reinterpret_cast<const QRgb*>(text.constScanLine(y));
+        for (int x = 0; x < shown.width(); ++x) {
+            if (row[x] != Ground) continue;
+            const int clear = 255 - qAlpha(ink[x]);
+            row[x] = qRgb(qRed(ink[x]) + clear, qGreen(ink[x]) + clear, qBlue(ink[x]) + clear);
+        }
+    }
+    return QPixmap::fromImage(std::move(shown));
+}
+
+// The outline of the face, `inset` pixels inside its edges: the box with
+// its corners cut along the diamond.
+QPolygonF FaceOutline(qreal inset) {
+    const qreal reach = DiamondReach - inset * M_SQRT2;
+    const QPolygonF diamond{{BoxCentre, BoxCentre - reach}, {BoxCentre + reach, BoxCentre},
+                            {BoxCentre, BoxCentre + reach}, {BoxCentre - reach, BoxCentre}};
+    return QPolygonF(QRectF(inset, inset, BoxSide - 2 * inset, BoxSide - 2 * inset)).intersected(diamond);
 }
 
 QPen HairPen(const QColor& colour, int width) { return QPen(colour, width, Qt::SolidLine, Qt::RoundCap); }
@@ -310,7 +371,42 @@ void CellBox::paintEvent(QPaintEvent*) {
     // first painted, as many a picture is replaced before it is ever seen.
     if (face_.isNull() || face_.devicePixelRatio() != ratio)
         face_ = SharedFaceOf(pixmap_, palette().color(QPalette::Base), ratio);
-    QPainter(this).drawPixmap(0, 0, face_);
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, marks_.number ? numberedFace() : face_);
+    if (marks_.lastMove || marks_.target) paintMarks(painter);
+}
+
+const QPixmap& CellBox::numberedFace() {
+    if (numbered_.isNull() || numberedFrom_ != face_.cacheKey()) {
+        numbered_ = WithNumber(face_, index_);
+        numberedFrom_ = face_.cacheKey();
+    }
+    return numbered_;
+}
+
+void CellBox::setMarks(CellMarks marks) {
+    if (marks == marks_) return;
+    marks_ = marks;
+    const QString described = SpokenMarks(marks);
+    if (described != accessibleDescription()) setAccessibleDescription(described);
+    update();
+}
+
+// Smoothed vector shapes, so that a finer screen draws them at its own
+// resolution, all kept inside the face.
+void CellBox::paintMarks(QPainter& painter) const {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setClipRegion(QRegion(FaceOutline(0).toPolygon()));
+    if (marks_.lastMove) {
+        painter.setPen(QPen(LastMoveColour, LastMoveWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolygon(FaceOutline(LastMoveWidth / 2));
+    }
+    if (marks_.target) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(TargetColour);
+        painter.drawEllipse(QPointF(BoxCentre, BoxCentre), TargetRadius, TargetRadius);
+    }
 }
 
 void CellBox::changeEvent(QEvent* event) {
@@ -326,6 +422,36 @@ void CellBox::mouseMoveEvent(QMouseEvent* event) {
 
 void CellBox::mouseReleaseEvent(QMouseEvent* event) {
     emit released(event->globalPosition().toPoint(), event->button());
+}
+
+ArrowWidget::ArrowWidget(QWidget* board) : QWidget(board) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+}
+
+void ArrowWidget::point(QPointF from, QPointF to) {
+    const qreal margin = ArrowHeadLength + ArrowWidth;
+    const QRect bounds = QRectF(from, to).normalized().adjusted(-margin, -margin, margin, margin).toAlignedRect();
+    setGeometry(bounds);
+    line_ = QLineF(from, to).translated(-bounds.topLeft());
+    update();
+    show();
+}
+
+void ArrowWidget::paintEvent(QPaintEvent*) {
+    if (line_.length() < ArrowHeadLength) return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The shaft stops where the head begins, so the two do not overlap and
+    // darken each other's see-through colour.
+    const QLineF back = QLineF(line_.p2(), line_.p1());
+    const QPointF base = back.pointAt(ArrowHeadLength / line_.length());
+    const QPointF across = QPointF(-back.dy(), back.dx()) / line_.length() * ArrowHeadHalfWidth;
+    painter.setPen(QPen(ArrowColour, ArrowWidth, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QLineF(line_.p1(), base));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ArrowColour);
+    painter.drawPolygon(QPolygonF{line_.p2(), base + across, base - across});
 }
 
 }  // namespace vintrel

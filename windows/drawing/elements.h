@@ -9,6 +9,8 @@
 
 #include <optional>
 
+class QPainter;
+
 namespace vintrel {
 
 // One straight line, drawn by a transparent widget so that it takes its
@@ -27,6 +29,15 @@ private:
     QList<QPoint> hairPixels_;  // a hair line's pixels, top row first, once painted
     QPixmap end_;               // a thick line's round end, in its colour
     QColor colour_ = Qt::black;
+};
+
+// What a player chose to see marked on one diamond, beyond its man.
+struct CellMarks {
+    bool lastMove = false;  // the last move left or reached it
+    bool target = false;    // the man held may be dropped on it
+    bool number = false;    // its index, as the notation writes it
+    bool operator==(const CellMarks&) const = default;
+    bool any() const { return lastMove || target || number; }
 };
 
 // A diamond of the board: a 25 x 25 box that shows its picture unscaled,
@@ -50,6 +61,10 @@ public:
     // the version drawn for the screen the window is on.
     void setPicture(Picture picture, const PictureFiles& files);
     void clear();
+    // Drawn over the picture; also told to screen readers as the cell's
+    // description: "last move", "target".
+    void setMarks(CellMarks marks);
+    CellMarks marks() const { return marks_; }
 
 signals:
     void pressed(vintrel::Cell index, Qt::MouseButton button);
@@ -65,6 +80,8 @@ protected:
 
 private:
     void readPicture(qreal ratio);
+    void paintMarks(QPainter& painter) const;
+    const QPixmap& numberedFace();
 
     Cell index_;
     QString tag_;
@@ -74,6 +91,24 @@ private:
     qreal pixmapRatio_ = 1;
     QPixmap face_;    // as painted: clipped to the diamond, on the base colour;
                       // made at the first paint after a change
+    CellMarks marks_;
+    QPixmap numbered_;  // the face with the cell's number, once shown
+    qint64 numberedFrom_ = 0;  // the face it was made from
+};
+
+// An arrow from one point of the board to another, drawn by a transparent
+// widget over the cells that lets the mouse through.
+class ArrowWidget : public QWidget {
+public:
+    explicit ArrowWidget(QWidget* board);
+    // Shows the arrow from `from` to `to`, in the board's coordinates.
+    void point(QPointF from, QPointF to);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QLineF line_;  // in this widget's own coordinates
 };
 
 }  // namespace vintrel
