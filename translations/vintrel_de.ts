@@ -207,6 +207,14 @@ Ziehe einen Stein mit der Maus; setze ihn auf einen Stein des Gegners, um ihn zu
         <source>cell %1, empty</source>
         <translation>Feld %1, leer</translation>
     </message>
+    <message>
+        <source>last move</source>
+        <translation>letzter Zug</translation>
+    </message>
+    <message>
+        <source>target</source>
+        <translation>Ziel</translation>
+    </message>
 </context>
 <context>
     <name>vintrel::GameFiles</name>
@@ -244,6 +252,21 @@ Ziehe einen Stein mit der Maus; setze ihn auf einen Stein des Gegners, um ihn zu
     </message>
 </context>
 <context>
+    <name>vintrel::MarkerOptions</name>
+    <message>
+        <source>Show &amp;Last Move</source>
+        <translation>&amp;Letzten Zug zeigen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Targets</source>
+        <translation>Zi&amp;ele zeigen</translation>
+    </message>
+    <message>
+        <source>Show Cell &amp;Numbers</source>
+        <translation>Raute&amp;nnummern zeigen</translation>
+    </message>
+</context>
+<context>
     <name>vintrel::MoveList</name>
     <message>
         <source>%1 %2 %3 to %4</source>
@@ -268,6 +291,10 @@ Ziehe einen Stein mit der Maus; setze ihn auf einen Stein des Gegners, um ihn zu
     <message>
         <source>clipboard</source>
         <translation>Zwischenablage</translation>
+    </message>
+    <message>
+        <source>&amp;Analyse Game…</source>
+        <translation>Partie &amp;analysieren…</translation>
     </message>
 </context>
 <context>

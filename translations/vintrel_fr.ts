@@ -207,6 +207,14 @@ Faites glisser un pion avec la souris&#xa0;; posez-le sur un pion adverse pour l
         <source>cell %1, empty</source>
         <translation>case %1, vide</translation>
     </message>
+    <message>
+        <source>last move</source>
+        <translation>dernier coup</translation>
+    </message>
+    <message>
+        <source>target</source>
+        <translation>cible</translation>
+    </message>
 </context>
 <context>
     <name>vintrel::GameFiles</name>
@@ -244,6 +252,21 @@ Faites glisser un pion avec la souris&#xa0;; posez-le sur un pion adverse pour l
     </message>
 </context>
 <context>
+    <name>vintrel::MarkerOptions</name>
+    <message>
+        <source>Show &amp;Last Move</source>
+        <translation>Montrer le &amp;dernier coup</translation>
+    </message>
+    <message>
+        <source>Show &amp;Targets</source>
+        <translation>Montrer les &amp;cibles</translation>
+    </message>
+    <message>
+        <source>Show Cell &amp;Numbers</source>
+        <translation>Montrer les &amp;numéros</translation>
+    </message>
+</context>
+<context>
     <name>vintrel::MoveList</name>
     <message>
         <source>%1 %2 %3 to %4</source>
@@ -268,6 +291,10 @@ Faites glisser un pion avec la souris&#xa0;; posez-le sur un pion adverse pour l
     <message>
         <source>clipboard</source>
         <translation>presse-papiers</translation>
+    </message>
+    <message>
+        <source>&amp;Analyse Game…</source>
+        <translation>&amp;Analyser la partie…</translation>
     </message>
 </context>
 <context>

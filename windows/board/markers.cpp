@@ -17,7 +17,7 @@ struct MarkerItem {
 };
 
 constexpr std::array<MarkerItem, AllMarkers.size()> Items{{
-    {"markers/lastMove", "mnuShowLastMove", QT_TRANSLATE_NOOP("vintrel::MarkerOptions", "Show Last Mo&ve")},
+    {"markers/lastMove", "mnuShowLastMove", QT_TRANSLATE_NOOP("vintrel::MarkerOptions", "Show &Last Move")},
     {"markers/targets", "mnuShowTargets", QT_TRANSLATE_NOOP("vintrel::MarkerOptions", "Show &Targets")},
     {"markers/numbers", "mnuShowNumbers", QT_TRANSLATE_NOOP("vintrel::MarkerOptions", "Show Cell &Numbers")},
 }};
