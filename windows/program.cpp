@@ -11,6 +11,21 @@ Program::Program(const PictureFiles& pictures, const ProgramOptions& options)
       games_(model_, views_, [this] { return computerSide(); }, [this](Side side) { return playerName(side); }) {
     views_.setComputerSide([this] { return computerSide(); });
     views_.forEachWindow(&views_, [](BoardWindow& window) { GiveIconAfterFirstFrame(window, *window.board()); });
+    views_.forEachWindow(&views_, [this](BoardWindow& window) {
+        window.addMenuItem(BoardWindow::Menu::Options, "mnuAnalyse", AnalysisWindow::tr("&Analyse Game…"),
+                           [this] { openAnalysis(); }, &window.exitItem());
+    });
+    QObject::connect(&views_, &ViewPair::programEnded, &views_, [this] {
+        if (analysis_) analysis_->close();
+    });
+}
+
+AnalysisWindow& Program::analysis() {
+    if (analysis_) return *analysis_;
+    analysis_ = std::make_unique<AnalysisWindow>(model_);
+    QObject::connect(analysis_.get(), &AnalysisWindow::summaryShown, &announcer_,
+                     [this](const QString& summary) { announcer_.tell(*analysis_, summary); });
+    return *analysis_;
 }
 
 std::unique_ptr<ComputerPlayer> Program::makeComputer(const ProgramOptions& options) {
