@@ -78,7 +78,7 @@ TEST_F(AnalysisWindowTest, ListsWhatTheToolPrintsAndNamesThePositionChosen) {
     QSignalSpy chosen(&window, &AnalysisWindow::positionChosen);
     QScatterSeries* mistakes = nullptr;
     for (QAbstractSeries* series : window.chart().series())
-        if (series->name() == QLatin1String("?")) mistakes = qobject_cast<QScatterSeries*>(series);
+        if (series->objectName() == QLatin1String("serMistakes")) mistakes = qobject_cast<QScatterSeries*>(series);
     ASSERT_TRUE(mistakes);
     ASSERT_EQ(mistakes->count(), 1);
     auto* view = window.findChild<QChartView*>(QStringLiteral("grfAnalysis"));

@@ -38,8 +38,9 @@ QTableWidgetItem* ListItem(const QString& text) {
 
 QString Text(const PlayedMove& move) { return QString::fromStdString(MoveText(move)); }
 
-QScatterSeries* Points(const QString& name, QColor colour) {
+QScatterSeries* Points(const char* objectName, const QString& name, QColor colour) {
     auto* points = new QScatterSeries;
+    points->setObjectName(QLatin1String(objectName));
     points->setName(name);
     points->setColor(colour);
     points->setMarkerSize(11);
@@ -63,6 +64,17 @@ void AnalysisWindow::build() {
     connect(cancelButton_, &QPushButton::clicked, this, &AnalysisWindow::cancel);
     summary_ = new QLabel;
     summary_->setObjectName(QStringLiteral("lblAnalysis"));
+    auto* working = new QHBoxLayout;
+    working->addWidget(progress_);
+    working->addWidget(cancelButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildChart(), 3);
+    layout->addWidget(buildList(), 2);
+    layout->addLayout(working);
+    layout->addWidget(summary_);
+}
+
+QWidget* AnalysisWindow::buildList() {
     list_ = new QTableWidget(0, ColumnCount);
     list_->setObjectName(QStringLiteral("lstAnalysis"));
     list_->setAccessibleName(tr("Moves judged"));
@@ -74,26 +86,22 @@ void AnalysisWindow::build() {
     connect(list_, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow) {
         if (row >= 0 && row != previousRow) choose(std::size_t(row));
     });
-    auto* working = new QHBoxLayout;
-    working->addWidget(progress_);
-    working->addWidget(cancelButton_);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(buildChart(), 3);
-    layout->addWidget(list_, 2);
-    layout->addLayout(working);
-    layout->addWidget(summary_);
+    return list_;
 }
 
 QWidget* AnalysisWindow::buildChart() {
     chart_ = new QChart;
     chart_->setObjectName(QStringLiteral("chtAnalysis"));
     scores_ = new QLineSeries;
+    scores_->setObjectName(QStringLiteral("serScores"));
     scores_->setName(tr("Red's score"));
-    mistakes_ = Points(QStringLiteral("?"), QColor(230, 150, 0));
-    blunders_ = Points(QStringLiteral("??"), QColor(200, 0, 0));
+    mistakes_ = Points("serMistakes", QStringLiteral("?"), QColor(230, 150, 0));
+    blunders_ = Points("serBlunders", QStringLiteral("??"), QColor(200, 0, 0));
     auto* moves = new QValueAxis;
+    moves->setObjectName(QStringLiteral("axMoves"));
     moves->setLabelFormat(QStringLiteral("%d"));
     auto* score = new QValueAxis;
+    score->setObjectName(QStringLiteral("axScore"));
     score->setRange(-engine::GraphScoreLimit, engine::GraphScoreLimit);
     score->setLabelFormat(QStringLiteral("%+d"));
     chart_->addAxis(moves, Qt::AlignBottom);
@@ -136,8 +144,12 @@ void AnalysisWindow::start() {
     progress_->setRange(0, int(moves_.size()));
     progress_->setValue(0);
     cancelButton_->setEnabled(true);
+    launch(++run_);
+}
+
+// On a thread of its own, which spreads the positions over every core.
+void AnalysisWindow::launch(std::uint64_t run) {
     cancel_ = false;
-    const std::uint64_t run = ++run_;
     const engine::AnalysisOptions options{
         .strength = engine::Strength::Medium,
         .threads = std::max(std::thread::hardware_concurrency(), 1u),

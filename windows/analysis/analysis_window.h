@@ -60,7 +60,9 @@ protected:
 private:
     void build();
     QWidget* buildChart();
+    QWidget* buildList();
     void start();
+    void launch(std::uint64_t run);
     void stop();
     void showProgress(std::uint64_t run, std::size_t judged, std::size_t total);
     void finish(std::uint64_t run);
