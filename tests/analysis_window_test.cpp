@@ -76,11 +76,14 @@ TEST_F(AnalysisWindowTest, ListsWhatTheToolPrintsAndNamesThePositionChosen) {
 
     // 3. red 76-56 throws a man away where 71-53 keeps him: a marked point.
     QSignalSpy chosen(&window, &AnalysisWindow::positionChosen);
-    QScatterSeries* mistakes = nullptr;
-    for (QAbstractSeries* series : window.chart().series())
+    QScatterSeries *mistakes = nullptr, *blunders = nullptr;
+    for (QAbstractSeries* series : window.chart().series()) {
         if (series->objectName() == QLatin1String("serMistakes")) mistakes = qobject_cast<QScatterSeries*>(series);
-    ASSERT_TRUE(mistakes);
+        if (series->objectName() == QLatin1String("serBlunders")) blunders = qobject_cast<QScatterSeries*>(series);
+    }
+    ASSERT_TRUE(mistakes && blunders);
     ASSERT_EQ(mistakes->count(), 1);
+    EXPECT_EQ(blunders->count(), 0);
     auto* view = window.findChild<QChartView*>(QStringLiteral("grfAnalysis"));
     const QPointF onChart = window.chart().mapToPosition(mistakes->at(0), mistakes);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(window.chart().mapToScene(onChart)));
@@ -106,6 +109,9 @@ TEST_F(AnalysisWindowTest, CancelAndClosingStopTheWorkBeforeTheyReturn) {
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdCancelAnalysis")), Qt::LeftButton);
     EXPECT_FALSE(window.isAnalysing());
     EXPECT_LT(JudgedIn(window), window.verdicts().size());
+    // The news the analysis posted before it stopped changes nothing.
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("lblAnalysis"))->text().startsWith(u"Analysis cancelled"));
 
     // Cut short, it starts again when opened again.
     game_.trigger("mnuAnalyse");

@@ -30,12 +30,6 @@ bool SameGame(const Game& a, const Game& b) {
     return a.position() == b.position() && a.toMove() == b.toMove() && a.moves() == b.moves();
 }
 
-QTableWidgetItem* ListItem(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    return item;
-}
-
 QString Text(const PlayedMove& move) { return QString::fromStdString(MoveText(move)); }
 
 QScatterSeries* Points(const char* objectName, const QString& name, QColor colour) {
@@ -80,6 +74,7 @@ QWidget* AnalysisWindow::buildList() {
     list_->setAccessibleName(tr("Moves judged"));
     list_->setHorizontalHeaderLabels({tr("No."), tr("Side"), tr("Move"), tr("Mark"), tr("Engine's move")});
     list_->verticalHeader()->hide();
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -234,12 +229,13 @@ void AnalysisWindow::fillList() {
         const engine::Verdict& verdict = verdicts_[ply];
         const int row = int(ply);
         const bool hasBest = verdict.judged && verdict.best.from != NoCell;
-        list_->setItem(row, Number, ListItem(QString::number(ply / 2 + 1)));
+        list_->setItem(row, Number, new QTableWidgetItem(QString::number(ply / 2 + 1)));
         const Side mover = ply % 2 == 0 ? start_.toMove() : Opponent(start_.toMove());
-        list_->setItem(row, SideColumn, ListItem(Words::side(mover)));
-        list_->setItem(row, MoveColumn, ListItem(Text(verdict.played)));
-        list_->setItem(row, MarkColumn, ListItem(QString::fromLatin1(verdict.mark.data(), qsizetype(verdict.mark.size()))));
-        list_->setItem(row, BestColumn, ListItem(hasBest ? Text(verdict.best) : QString()));
+        list_->setItem(row, SideColumn, new QTableWidgetItem(Words::side(mover)));
+        list_->setItem(row, MoveColumn, new QTableWidgetItem(Text(verdict.played)));
+        const QString mark = QString::fromLatin1(verdict.mark.data(), qsizetype(verdict.mark.size()));
+        list_->setItem(row, MarkColumn, new QTableWidgetItem(mark));
+        list_->setItem(row, BestColumn, new QTableWidgetItem(hasBest ? Text(verdict.best) : QString()));
     }
 }
 
