@@ -1,6 +1,8 @@
 // How fast the game starts, answers a move and switches views, and whether
 // it keeps still while it waits. Figures are medians and 99th percentiles
 // of many samples, reported as counters; nothing here passes or fails.
+#include "analysis.h"
+#include "analysis_window.h"
 #include "board_window.h"
 #include "cold_start.h"
 #include "computer_player.h"
@@ -16,6 +18,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -507,6 +510,65 @@ void BM_SearchCancel(benchmark::State& state) {
     state.counters["max_ms"] = Percentile(waits, 100) * 1e3;
 }
 BENCHMARK(BM_SearchCancel)->Iterations(30)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// --------------------------------------------------------------- analysis
+
+// A game of `plies` moves the easy level plays against itself, seeded
+// move by move from a fixed seed: a game as players leave it.
+std::vector<PlayedMove> EngineGame(std::size_t plies) {
+    for (std::uint64_t seed = 1;; ++seed) {
+        vintrel::Game game;
+        while (game.moves().size() < plies && !game.isOver()) {
+            const Cell mustCapture = ObligationOf(game.commitments(), game.position(), game.toMove());
+            const auto state = engine::GameState::From(game.position(), game.toMove(), mustCapture);
+            const engine::Level easy = engine::LevelOf(engine::Strength::Easy, seed * 1000 + game.moves().size());
+            const engine::Move move = engine::ChooseMove(state, easy).move;
+            if (move.isNone()) break;
+            game.play(move.from, move.to);
+        }
+        if (game.moves().size() == plies) return game.moves();
+    }
+}
+
+unsigned ThreadsOf(const benchmark::State& state) {
+    return state.range(0) > 0 ? unsigned(state.range(0)) : std::max(1u, std::thread::hardware_concurrency());
+}
+
+// A game of 100 moves judged at Medium, on one thread and on every core.
+void BM_AnalyseGame(benchmark::State& state) {
+    const std::vector<PlayedMove> moves = EngineGame(100);
+    const engine::AnalysisOptions options{.strength = engine::Strength::Medium, .threads = ThreadsOf(state)};
+    for (auto _ : state) benchmark::DoNotOptimize(engine::AnalyseGame(vintrel::Game{}, moves, options));
+    state.counters["threads"] = options.threads;
+}
+BENCHMARK(BM_AnalyseGame)->Arg(1)->Arg(0)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
+
+// From the click on Cancel (0) or the window's close (1) to its return,
+// the analysis's threads joined, 200 ms into the analysis of a game of
+// 100 moves.
+void BM_CancelAnalysis(benchmark::State& state) {
+    Game game;
+    const QByteArray text = QByteArray::fromStdString(WriteGame({{}, EngineGame(100)}));
+    game.keeper().files().openText(text, QStringLiteral("game"));
+    AnalysisWindow& window = game.program().analysis();
+    auto* cancel = window.findChild<QPushButton*>(QStringLiteral("cmdCancelAnalysis"));
+    std::vector<double> waits;
+    for (auto _ : state) {
+        window.open();
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        const auto asked = Clock::now();
+        state.range(0) == 0 ? QTest::mouseClick(cancel, Qt::LeftButton) : void(window.close());
+        waits.push_back(std::chrono::duration<double>(Clock::now() - asked).count());
+        state.SetIterationTime(waits.back());
+        if (window.isAnalysing()) {
+            state.SkipWithError("the analysis went on");
+            break;
+        }
+    }
+    state.counters["median_ms"] = Median(waits) * 1e3;
+    state.counters["max_ms"] = Percentile(waits, 100) * 1e3;
+}
+BENCHMARK(BM_CancelAnalysis)->Arg(0)->Arg(1)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // ------------------------------------------------------------------ idle
 

@@ -21,6 +21,61 @@
     </message>
 </context>
 <context>
+    <name>vintrel::AnalysisWindow</name>
+    <message>
+        <source>VINTREL ANALYSIS</source>
+        <translation>VINTREL ANALYSE</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Moves judged</source>
+        <translation>Bewertete Züge</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Zug</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <source>Engine&apos;s move</source>
+        <translation>Zug des Programms</translation>
+    </message>
+    <message>
+        <source>Red&apos;s score</source>
+        <translation>Wertung für Rot</translation>
+    </message>
+    <message>
+        <source>Red&apos;s score after each move</source>
+        <translation>Wertung für Rot nach jedem Zug</translation>
+    </message>
+    <message>
+        <source>Analysis cancelled: %1 of %2 moves judged</source>
+        <translation>Analyse abgebrochen: %1 von %2 Zügen bewertet</translation>
+    </message>
+    <message>
+        <source>analysed %1 moves: %2 blunders</source>
+        <translation>%1 Züge analysiert: %2 grobe Fehler</translation>
+    </message>
+    <message>
+        <source>&amp;Analyse Game…</source>
+        <translation>Partie &amp;analysieren…</translation>
+    </message>
+</context>
+<context>
     <name>vintrel::Announcer</name>
     <message>
         <source>, held</source>

@@ -21,6 +21,61 @@
     </message>
 </context>
 <context>
+    <name>vintrel::AnalysisWindow</name>
+    <message>
+        <source>VINTREL ANALYSIS</source>
+        <translation>VINTREL ANALYSE</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Moves judged</source>
+        <translation>Coups jugés</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Camp</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Coup</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Marque</translation>
+    </message>
+    <message>
+        <source>Engine&apos;s move</source>
+        <translation>Coup du programme</translation>
+    </message>
+    <message>
+        <source>Red&apos;s score</source>
+        <translation>Score de rouge</translation>
+    </message>
+    <message>
+        <source>Red&apos;s score after each move</source>
+        <translation>Score de rouge après chaque coup</translation>
+    </message>
+    <message>
+        <source>Analysis cancelled: %1 of %2 moves judged</source>
+        <translation>Analyse annulée : %1 coups jugés sur %2</translation>
+    </message>
+    <message>
+        <source>analysed %1 moves: %2 blunders</source>
+        <translation>%1 coups analysés : %2 gaffes</translation>
+    </message>
+    <message>
+        <source>&amp;Analyse Game…</source>
+        <translation>Analy&amp;ser la partie…</translation>
+    </message>
+</context>
+<context>
     <name>vintrel::Announcer</name>
     <message>
         <source>, held</source>

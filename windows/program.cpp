@@ -11,6 +11,31 @@ Program::Program(const PictureFiles& pictures, const ProgramOptions& options)
       games_(model_, views_, [this](Side side) { return playerName(side); }) {
     views_.setComputerSide([this] { return computerSide(); });
     views_.forEachWindow(&views_, [](BoardWindow& window) { GiveIconAfterFirstFrame(window, *window.board()); });
+    views_.forEachWindow(&views_, [this](BoardWindow& window) {
+        window.addMenuItem(BoardWindow::Menu::Options, "mnuAnalyse", AnalysisWindow::tr("&Analyse Game…"),
+                           [this] { openAnalysis(); }, &window.exitItem());
+    });
+    games_.moveList().setAnalyse([this] { openAnalysis(); });
+    QObject::connect(&views_, &ViewPair::programEnded, &views_, [this] {
+        if (analysis_) analysis_->close();
+    });
+}
+
+AnalysisWindow& Program::analysis() {
+    if (analysis_) return *analysis_;
+    analysis_ = std::make_unique<AnalysisWindow>(model_);
+    QObject::connect(analysis_.get(), &AnalysisWindow::summaryShown, &announcer_,
+                     [this](const QString& summary) { announcer_.tell(*analysis_, summary); });
+    QObject::connect(analysis_.get(), &AnalysisWindow::positionChosen, &views_,
+                     [this](std::size_t ply, std::optional<PlayedMove> better) { showAnalysed(ply, better); });
+    return *analysis_;
+}
+
+// The position before the move chosen in the analysis, as browsing shows
+// it, with the engine's better move drawn over the board.
+void Program::showAnalysed(std::size_t ply, std::optional<PlayedMove> better) {
+    model_.browse(ply);
+    if (BoardWindow* window = views_.shown()) window->showArrow(better);
 }
 
 std::unique_ptr<ComputerPlayer> Program::makeComputer(const ProgramOptions& options) {

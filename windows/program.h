@@ -1,9 +1,10 @@
 // The game as a player meets it, put together once: the one game, the two
 // views that draw it, the keys, the screen reader, the computer and the
-// keeping of games, each attached to the game. The program's start, the
-// tests and the benchmarks all build this.
+// keeping of games and their analysis, each attached to the game. The
+// program's start, the tests and the benchmarks all build this.
 #pragma once
 
+#include "analysis_window.h"
 #include "board_cursor.h"
 #include "computer_player.h"
 #include "game_keeper.h"
@@ -44,11 +45,16 @@ public:
     // Only when the options asked for one.
     ComputerPlayer* computer() { return computer_.get(); }
     GameKeeper& games() { return games_; }
+    // Built when first asked for: most games are never analysed.
+    AnalysisWindow& analysis();
+    // Shows the analysis of the game as it stands.
+    void openAnalysis() { analysis().open(); }
     // Shows the red view with a new game.
     void start() { views_.start(); }
 
 private:
     std::unique_ptr<ComputerPlayer> makeComputer(const ProgramOptions& options);
+    void showAnalysed(std::size_t ply, std::optional<PlayedMove> better);
     std::optional<Side> computerSide() const;
     std::string playerName(Side side) const;
 
@@ -60,6 +66,7 @@ private:
     Announcer announcer_{views_};
     std::unique_ptr<ComputerPlayer> computer_;
     GameKeeper games_;
+    std::unique_ptr<AnalysisWindow> analysis_;
 };
 
 }  // namespace vintrel

@@ -83,7 +83,7 @@ void Announcer::tellOpenedGame() {
     tell(*shown, tr("Game opened: %1 moves, %2").arg(game.moves().size()).arg(state));
 }
 
-void Announcer::tell(BoardWindow& window, const QString& news) {
+void Announcer::tell(QWidget& window, const QString& news) {
     QWidget* listener = window.focusWidget();
     if (!listener) return;
     // Cleared first, so that the same news twice is still a change.

@@ -29,6 +29,10 @@ class Announcer : public QObject {
 public:
     explicit Announcer(ViewPair& pair);
 
+    // Tells `news` as the description of whatever holds `window`'s focus:
+    // other windows' news, such as an analysis finished, goes this way too.
+    void tell(QWidget& window, const QString& news);
+
 signals:
     // A piece of news was given to the screen reader.
     void told(const QString& news);
@@ -38,7 +42,6 @@ private:
     void tellOpenedGame();
     void describeTurn(BoardWindow& window);
     void tellMove(Side mover, const PlayedMove& move);
-    void tell(BoardWindow& window, const QString& news);
     void forgetNews();
 
     ViewPair& pair_;
