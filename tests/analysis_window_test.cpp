@@ -73,6 +73,7 @@ TEST_F(AnalysisWindowTest, ListsWhatTheToolPrintsAndNamesThePositionChosen) {
     }
     EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("lblAnalysis"))->text(), lines.last());
     EXPECT_TRUE(told.contains(QVariantList{lines.last()}));
+    EXPECT_FALSE(game_.model().isBrowsing()) << "an analysis shows the board nothing until a move is chosen";
 
     // 3. red 76-56 throws a man away where 71-53 keeps him: a marked point.
     QSignalSpy chosen(&window, &AnalysisWindow::positionChosen);

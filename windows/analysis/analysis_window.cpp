@@ -197,7 +197,6 @@ void AnalysisWindow::finish(std::uint64_t run) {
     showVerdicts();
     const QString summary = tr("analysed %1 moves: %2 blunders").arg(verdicts_.size()).arg(engine::CountMarked(verdicts_));
     summary_->setText(summary);
-    list_->setFocus();
     emit summaryShown(summary);
 }
 
