@@ -29,17 +29,23 @@ struct Speech {
     QString outOfRange;    // a game refused for a move out of range
     QString expert;        // the strongest level, in the Players menu
     QString expertTip;     // its strength, before the rating
+    QString redo;          // the Options menu's item
+    QString browsing;      // the caption's end while move 1 of 2 is shown
+    QString analysis;      // the analysis window's caption
 };
 
 const Speech English{"", {"&Options", "&View", "&Help", "R&ules"}, {"No Help", "&About Vintrel"},
                      "NOT YOUR TURN", "GAME OVER!!", "RESET", "cell 43, empty", "Cancel",
-                     "game.vintrel:2: move 1, blue: 16-54 is out of range", "E&xpert", "Expert, about "};
+                     "game.vintrel:2: move 1, blue: 16-54 is out of range", "E&xpert", "Expert, about ",
+                     "Re&do Move", " — move 1 of 2", "VINTREL ANALYSIS"};
 const Speech German{"de", {"&Optionen", "&Ansicht", "&Hilfe", "&Regeln"}, {"Keine Hilfe", "&Über Vintrel"},
                     "NICHT DEIN ZUG", "SPIEL AUS!!", "NEUSTART", "Feld 43, leer", "Abbrechen",
-                    "game.vintrel:2: Zug 1, Blau: 16-54 ist außer Reichweite", "E&xperte", "Experte, etwa "};
+                    "game.vintrel:2: Zug 1, Blau: 16-54 ist außer Reichweite", "E&xperte", "Experte, etwa ",
+                    "Zug wie&derholen", " — Zug 1 von 2", "VINTREL ANALYSE"};
 const Speech French{"fr", {"&Options", "&Affichage", "A&ide", "&Règles"}, {"Pas d'aide", "À &propos de Vintrel"},
                     "CE N'EST PAS VOTRE TOUR", "FIN DU JEU\u00a0!!", "RECOMMENCER", "case 43, vide", "Annuler",
-                    "game.vintrel:2: coup 1, bleu : 16-54 est hors de portée", "E&xpert", "Expert, environ "};
+                    "game.vintrel:2: coup 1, bleu : 16-54 est hors de portée", "E&xpert", "Expert, environ ",
+                    "Ré&tablir le coup", " — coup 1 sur 2", "VINTREL ANALYSE"};
 
 void PrintTo(const Speech& speech, std::ostream* out) { *out << (*speech.language ? speech.language : "en"); }
 
@@ -141,6 +147,25 @@ TEST_P(InEachLanguage, AGameTextIsRefusedInTheLanguage) {
     const auto* dialog = game_.shown().findChild<QMessageBox*>(QStringLiteral("gameError"));
     ASSERT_TRUE(dialog);
     EXPECT_EQ(dialog->text(), GetParam().outOfRange);
+}
+
+// Redo, an earlier position shown and the analysis, with every button of
+// the move list and the analysis wide enough for its text.
+TEST_P(InEachLanguage, RedoBrowsingAndTheAnalysisSpeakTheCatalogueAndFit) {
+    EXPECT_EQ(GameDriver::action(game_.red(), "mnuRedo").text(), GetParam().redo);
+    game_.play("61-43 16-34");
+    game_.model().browse(1);
+    EXPECT_TRUE(game_.shown().windowTitle().endsWith(GetParam().browsing)) << game_.shown().windowTitle().toStdString();
+    game_.trigger("mnuMoves");
+    game_.trigger("mnuAnalyse");
+    QWidget& analysis = game_.program().analysis();
+    EXPECT_EQ(analysis.windowTitle(), GetParam().analysis);
+    for (QWidget* window : {&analysis, &game_.games().moveList().window()})
+        for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+            const QString overflow = Overflow(*button);
+            EXPECT_TRUE(overflow.isEmpty()) << overflow.toStdString();
+        }
+    analysis.close();
 }
 
 TEST_P(InEachLanguage, MnemonicsAreUniqueOnTheBarAndInEachMenu) {
