@@ -8,6 +8,7 @@
 #include <QChartView>
 #include <QLabel>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScatterSeries>
@@ -86,6 +87,7 @@ TEST_F(AnalysisWindowTest, ListsWhatTheToolPrintsAndNamesThePositionChosen) {
     ASSERT_EQ(mistakes->count(), 1);
     EXPECT_EQ(blunders->count(), 0);
     auto* view = window.findChild<QChartView*>(QStringLiteral("grfAnalysis"));
+    EXPECT_EQ(view->accessibleName(), "Red's score after each move");
     const QPointF onChart = window.chart().mapToPosition(mistakes->at(0), mistakes);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(window.chart().mapToScene(onChart)));
     ASSERT_FALSE(chosen.isEmpty());
@@ -116,6 +118,9 @@ TEST_F(AnalysisWindowTest, ListsWhatTheToolPrintsAndNamesThePositionChosen) {
 TEST_F(AnalysisWindowTest, CancelAndClosingStopTheWorkBeforeTheyReturn) {
     AnalysisWindow& window = openedOn("missed_win.vintrel");
     ASSERT_TRUE(window.isAnalysing());
+    // The bar follows the positions judged while the rest are still ahead.
+    QSignalSpy advanced(window.findChild<QProgressBar*>(QStringLiteral("barAnalysis")), &QProgressBar::valueChanged);
+    ASSERT_TRUE(advanced.wait(600'000));
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdCancelAnalysis")), Qt::LeftButton);
     EXPECT_FALSE(window.isAnalysing());
     EXPECT_LT(JudgedIn(window), window.verdicts().size());
