@@ -306,6 +306,11 @@ TEST_F(Games, TheMoveListFollowsTheGameAndBrowsesItWithoutDroppingAMove) {
     EXPECT_FALSE(kept.game.action("mnuMoves").isChecked());
     kept.game.key(Qt::Key_End);
     EXPECT_EQ(kept.game.model().shownPly(), 0u);
+
+    // A new game begins on the board, not on the position shown.
+    kept.game.trigger("mnuReset");
+    EXPECT_FALSE(kept.game.model().isBrowsing());
+    EXPECT_EQ(kept.game.shown().position(), StartingPosition());
 }
 
 TEST_F(Games, TheMoveListKeepsTheMoveShownInSight) {
