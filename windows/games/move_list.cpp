@@ -38,11 +38,6 @@ QTableWidgetItem* ItemOf(std::size_t index, const PlayedMove& move) {
     return item;
 }
 
-bool SameMove(const QTableWidgetItem* item, const QTableWidgetItem& wanted) {
-    return item && item->text() == wanted.text() &&
-           item->data(Qt::AccessibleTextRole) == wanted.data(Qt::AccessibleTextRole);
-}
-
 }  // namespace
 
 MoveList::MoveList(ViewPair& views, GameModel& model, GameFiles& files)
@@ -158,9 +153,10 @@ void MoveList::follow() {
     const QSignalBlocker quiet(table_);
     table_->setRowCount(int((moves.size() + 1) / 2));
     for (std::size_t i = 0; i < moves.size(); ++i) {
-        auto wanted = std::unique_ptr<QTableWidgetItem>(ItemOf(i, moves[i]));
-        if (!SameMove(table_->item(RowOf(i), ColumnOf(i)), *wanted))
-            table_->setItem(RowOf(i), ColumnOf(i), wanted.release());
+        // A move's place and text say all its item holds.
+        const QTableWidgetItem* listed = table_->item(RowOf(i), ColumnOf(i));
+        if (!listed || listed->text() != QString::fromStdString(MoveText(moves[i])))
+            table_->setItem(RowOf(i), ColumnOf(i), ItemOf(i, moves[i]));
     }
     if (moves.size() % 2 == 1) delete table_->takeItem(RowOf(moves.size()), 1);
     markShown();
