@@ -321,6 +321,9 @@ TEST_F(Games, TheMoveListKeepsTheMoveShownInSight) {
     QTableWidget& table = kept.keeper.moveList().table();
     for (Qt::Key key : {Qt::Key_Home, Qt::Key_Down}) QTest::keyClick(&table, key);
     EXPECT_TRUE(table.viewport()->rect().contains(table.visualItemRect(table.item(0, 0))));
+    // The table's own keys are left to it: Page Down goes a screenful on.
+    QTest::keyClick(&table, Qt::Key_PageDown);
+    EXPECT_GT(kept.game.model().shownPly(), 4u);
     QTest::keyClick(&table, Qt::Key_End);
     const std::size_t last = long_.moves().size() - 1;
     EXPECT_TRUE(table.viewport()->rect().contains(table.visualItemRect(table.item(int(last / 2), int(last % 2)))));
