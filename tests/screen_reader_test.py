@@ -4,8 +4,9 @@ cursor's cell as the arrow keys move it, a man held, the other view coming
 up with whose turn it is and the move that brought it, and a refusal told
 as it appears. The keys are real key presses on the X display.
 
-usage: screen_reader_test.py (with DISPLAY and DBUS_SESSION_BUS_ADDRESS set,
-the program already started)
+usage: screen_reader_test.py READY_FILE (with DISPLAY and
+DBUS_SESSION_BUS_ADDRESS set); READY_FILE is made once the test listens,
+and the program is started after that
 """
 import re
 import subprocess
@@ -156,6 +157,8 @@ def main():
     Atspi.set_timeout(15000, 30000)
     pyatspi.Registry.registerEventListener(record, "object:state-changed:focused",
                                            "object:property-change:accessible-description", "window:activate")
+    with open(sys.argv[1], "w"):
+        pass
     application = await_("the program on the accessibility bus", program)
     red = await_("the red view", lambda: shown_frame(application, "VINTREL RED VIEW"))
     check_description(red, "Red to move")

@@ -17,9 +17,16 @@ main() {
     start_accessibility_bus
     mkdir "$WORK/elsewhere"
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-    start_program "$PROGRAM" "$WORK/elsewhere"
+    # The reader listens before the program starts, as a screen reader does
+    # on a desktop: the program asks at start which events are listened
+    # for, and a listener that comes while it asks may go unheard.
     # Debian's own Python, whose pyatspi the project installs.
-    /usr/bin/python3 "$HERE/screen_reader_test.py" || fail "the screen reader's checks failed"
+    /usr/bin/python3 "$HERE/screen_reader_test.py" "$WORK/listening" &
+    local reader=$!
+    HELPER_PIDS+=("$reader")
+    await 20 "the screen reader to listen" test -e "$WORK/listening" || fail "the screen reader did not start"
+    start_program "$PROGRAM" "$WORK/elsewhere"
+    wait "$reader" || fail "the screen reader's checks failed"
     await_program_exit 10
     ((PROGRAM_STATUS == 0)) || fail "the program ended with status $PROGRAM_STATUS: $(cat "$WORK/program.err")"
     say "passed"

@@ -11,6 +11,7 @@ XVFB_PID=
 PROGRAM_PID=
 SESSION_BUS_PID=
 ACCESSIBILITY_BUS_PID=
+HELPER_PIDS=()
 PROGRAM_STATUS=
 PROGRAM_ARGS=()
 WORK=
@@ -38,6 +39,8 @@ session_end() {
             echo "Xvfb $XVFB_PID on $DISPLAY had ended: $(cat "$WORK/xvfb.log")" >&2
         fi
     fi
+    local helper
+    for helper in "${HELPER_PIDS[@]}"; do stop_process "$helper"; done
     stop_process "$PROGRAM_PID"
     stop_process_tree "$ACCESSIBILITY_BUS_PID"
     stop_process_tree "$SESSION_BUS_PID"
