@@ -272,6 +272,9 @@ TEST_F(Games, TheMoveListFollowsTheGameAndBrowsesItWithoutDroppingAMove) {
     QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, table.visualRect(table.model()->index(1, 1)).center());
     EXPECT_EQ(kept.game.model().shownPly(), 1u);
     EXPECT_TRUE(shown.windowTitle().endsWith(" — move 1 of 3")) << shown.windowTitle().toStdString();
+    // A request the game refuses leaves the board where it was.
+    EXPECT_FALSE(Stands(kept.game.model().play(34, 34).outcome));
+    EXPECT_TRUE(kept.game.model().isBrowsing());
     EXPECT_EQ(table.currentItem(), table.item(0, 0));
     // In the list the arrows step a single move; Home and End go to the ends.
     QTest::keyClick(&table, Qt::Key_Down);

@@ -23,7 +23,6 @@ DropDecision GameModel::playOn(Cell from, Cell to) {
 }
 
 DropDecision GameModel::play(Cell from, Cell to) {
-    stopBrowsing();
     const Side mover = game_.toMove();
     const std::size_t before = game_.moves().size();
     const DropDecision decision = game_.play(from, to);
@@ -32,7 +31,6 @@ DropDecision GameModel::play(Cell from, Cell to) {
 }
 
 bool GameModel::redo() {
-    stopBrowsing();
     const Side mover = game_.toMove();
     const DropDecision decision = game_.redo();
     if (!Stands(decision.outcome)) return false;
@@ -41,13 +39,14 @@ bool GameModel::redo() {
 }
 
 void GameModel::tellMove(Side mover, DropOutcome outcome) {
+    stopBrowsing();
     emit moved(mover, game_.moves().back(), outcome);
     emit changed();
 }
 
 bool GameModel::takeBack() {
-    stopBrowsing();
     if (!game_.takeBack()) return false;
+    stopBrowsing();
     emit tookBack(game_.movesKept().back());
     emit changed();
     return true;

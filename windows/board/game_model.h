@@ -36,7 +36,8 @@ public:
     DropDecision playOn(Cell from, Cell to);
 
     // Each tells of its change once the game has taken it, and returns to
-    // the game from any earlier position shown.
+    // the game from any earlier position shown; one the game refuses leaves
+    // the position shown as it was.
     DropDecision play(Cell from, Cell to);
     bool takeBack();
     bool redo();
