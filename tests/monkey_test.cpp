@@ -25,6 +25,7 @@
 #include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -439,6 +440,9 @@ Verdict Monkey::perform(const Action& action) {
 }
 
 Verdict Monkey::settle() {
+    QTimer waker;
+    waker.start(100);
+    Clock::time_point stuckAfter = After(60);
     QCoreApplication::sendPostedEvents();  // the computer takes the game in
     for (;;) {
         const Snapshot before = SnapshotOf(game_);
@@ -453,10 +457,15 @@ Verdict Monkey::settle() {
                            "the computer is to move and neither thinks nor moves");
         }
         moveLanded_.reset();
-        // Until the computer's answer or its glide comes in.
+        if (Clock::now() > stuckAfter)
+            return Fault{"computer", "the computer stayed busy for a minute without moving"};
+        // Until the computer's answer or its glide comes in, or the waker's
+        // tick: a wake-up lost to a race, or a computer that never answers,
+        // must end in a check, not in a wait with no end.
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         QCoreApplication::sendPostedEvents();
         if (moveLanded_) {
+            stuckAfter = After(60);
             if (Verdict fault = judgeComputerMove(before)) return fault;
         } else if (game_.views().shown() == before.shown) {
             // A thought or a hint changes nothing; only a move or the
