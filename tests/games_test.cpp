@@ -288,6 +288,10 @@ TEST_F(Games, TheMoveListFollowsTheGameAndBrowsesItWithoutDroppingAMove) {
     // The board window's own keys browse while the list is open.
     shown.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&shown));
+    // At the end already, Right shows nothing new: a man held stays held.
+    ASSERT_TRUE(shown.lift(AnyMove(kept.game.gameState()).from));
+    kept.game.key(Qt::Key_Right);
+    EXPECT_TRUE(shown.isDragging());
     kept.game.key(Qt::Key_Left);
     EXPECT_EQ(kept.game.model().shownPly(), 2u);
     EXPECT_EQ(shown.position(), kept.game.gameState().after(2).position());
