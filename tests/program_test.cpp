@@ -103,9 +103,12 @@ TEST(Program, RedoBringsBackAMoveTakenBackByEitherKeyAndAsIfPlayedAgain) {
         ExpectBoardAndAutosave(game, 3);
         EXPECT_FALSE(game.action("mnuRedo").isEnabled());
     }
-    // With the switch on, the move brought back hands over as it did, and
-    // the board returns from an earlier position to the game.
+    // With the switch on, the move brought back hands over as it did; the
+    // take back and the redo return the board from an earlier position to
+    // the game.
+    game.model().browse(1);
     game.trigger("mnuUnmove");
+    EXPECT_FALSE(game.model().isBrowsing()) << "a take back returns to the game too";
     game.model().browse(1);
     game.trigger("mnuSwitch");
     game.trigger("mnuRedo");
