@@ -414,6 +414,28 @@ void BM_Autosave(benchmark::State& state) {
 }
 BENCHMARK(BM_Autosave)->Iterations(500)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
+// A burst of moves quicker than the disk, as a game the computer plays
+// alone at full speed, then the program ending: how long the end waits
+// for the burst's 100 games to be kept.
+void BM_AutosaveBurst(benchmark::State& state) {
+    Game game;
+    if (!game.keeper().files().openText(QByteArray::fromStdString(WriteGame(LongGame(200))), "game")) {
+        state.SkipWithError("the game was not opened");
+        return;
+    }
+    Autosave& autosave = game.keeper().autosave();
+    Stopwatch watch;
+    for (auto _ : state) {
+        autosave.flush();
+        for (int move = 0; move < 100; ++move) autosave.save();
+        watch.restart();
+        autosave.flush();
+        watch.stop(state);
+    }
+    watch.report(state);
+}
+BENCHMARK(BM_AutosaveBurst)->Iterations(50)->UseManualTime()->Unit(benchmark::kMillisecond);
+
 // ----------------------------------------------------- against the computer
 
 // A thread spinning on every core for as long as it lives, as on a machine

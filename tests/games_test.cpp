@@ -4,7 +4,9 @@
 // against the computer as well.
 #include "computer_player.h"
 #include "game_driver.h"
+#include "autosave.h"
 #include "game_keeper.h"
+#include "game_model.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,7 +20,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <random>
+#include <semaphore>
+#include <vector>
 
 namespace vintrel {
 namespace {
@@ -188,6 +193,37 @@ TEST_F(Games, TheLastGameResumesAfterARestartAndANewGameKeepsItUntilItsFirstMove
     QFile kept(Autosave::path());
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_TRUE(kept.readAll().contains("1. 61-43 16-34 2. 43x34"));
+}
+
+// Moves quicker than the disk: while one write is under way the games
+// that follow wait as one, the newest, written once the disk is free
+// again without a flush, where a queue of writes would grow with the
+// moves and hold the program up as it ends.
+TEST_F(Games, MovesQuickerThanTheDiskAreKeptByOneWriteOfTheNewestGame) {
+    GameModel model;
+    std::binary_semaphore diskFree(0);
+    std::atomic<int> writes = 0;
+    std::vector<QByteArray> written;  // read once the writes have ended
+    int asked = 0;
+    Autosave autosave(model, [&] { return std::to_string(++asked); },
+                      [&](const QString&, const QByteArray& text) {
+                          if (writes == 0) diskFree.acquire();
+                          written.push_back(text);
+                          ++writes;
+                          return QString();
+                      });
+    for (int i = 0; i < 10; ++i) {
+        model.play(61, 43);
+        model.takeBack();
+    }
+    model.play(61, 43);
+    diskFree.release();
+    // A minute bounds only a write that never comes.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return writes == 2; }, 60'000));
+    model.takeBack();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return writes == 3; }, 60'000)) << "the disk free, a game is written at once";
+    autosave.flush();
+    EXPECT_EQ(written, (std::vector<QByteArray>{"1", "21", "22"}));
 }
 
 // Junk, a folder, then junk again, where the last game should be: each

@@ -9,19 +9,11 @@
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <utility>
 #include <variant>
 
 namespace vintrel {
 namespace {
-
-// Empty when the game was written whole and the file replaced.
-QString WriteWhole(const QString& path, const QByteArray& text) {
-    QDir().mkpath(QFileInfo(path).path());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        return file.errorString();
-    return {};
-}
 
 // A write killed half way leaves its temporary beside the game, under the
 // game's name and six letters of QSaveFile's choosing. None is read as a
@@ -48,8 +40,16 @@ std::variant<std::vector<PlayedMove>, QString> ReadKeptGame(const QString& path)
 
 }  // namespace
 
-Autosave::Autosave(GameModel& model, std::function<std::string()> text)
-    : model_(model), text_(std::move(text)), writer_(new QObject) {
+QString Autosave::WriteWhole(const QString& path, const QByteArray& text) {
+    QDir().mkpath(QFileInfo(path).path());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        return file.errorString();
+    return {};
+}
+
+Autosave::Autosave(GameModel& model, std::function<std::string()> text, WriteFile write)
+    : model_(model), text_(std::move(text)), write_(std::move(write)), writer_(new QObject) {
     writer_->moveToThread(&thread_);
     connect(&thread_, &QThread::finished, writer_, &QObject::deleteLater);
     thread_.start();
@@ -92,18 +92,34 @@ void Autosave::readSavedMoves() {
 void Autosave::save() {
     savedMoves_ = model_.game().moves();
     emit savedMovesChanged();
-    const QByteArray text = QByteArray::fromStdString(text_());
-    QMetaObject::invokeMethod(writer_, [this, text, file = path()] {
-        const QString error = WriteWhole(file, text);
-        QMetaObject::invokeMethod(this, [this, file, error] {
-            if (!error.isEmpty()) reportFailure(QStringLiteral("%1: %2").arg(file, error));
-            else failureReported_ = false;
+    waiting_ = Write{path(), QByteArray::fromStdString(text_())};
+    if (!writing_) startWrite();
+}
+
+void Autosave::startWrite() {
+    writing_ = true;
+    QMetaObject::invokeMethod(writer_, [this, write = *std::exchange(waiting_, std::nullopt)] {
+        const QString error = write_(write.file, write.text);
+        QMetaObject::invokeMethod(this, [this, file = write.file, error] {
+            writing_ = false;
+            written(file, error);
+            if (waiting_) startWrite();
         });
     });
 }
 
+void Autosave::written(const QString& file, const QString& error) {
+    if (!error.isEmpty()) reportFailure(QStringLiteral("%1: %2").arg(file, error));
+    else failureReported_ = false;
+}
+
 void Autosave::flush() {
-    QMetaObject::invokeMethod(writer_, [] {}, Qt::BlockingQueuedConnection);
+    const std::optional<Write> last = std::exchange(waiting_, std::nullopt);
+    QString error;
+    // Queued behind the write under way, so that one has ended too.
+    QMetaObject::invokeMethod(writer_, [&] { if (last) error = write_(last->file, last->text); },
+                              Qt::BlockingQueuedConnection);
+    if (last) written(last->file, error);
 }
 
 void Autosave::reportFailure(const QString& error) {
