@@ -31,13 +31,16 @@
 
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <cstdlib>
 #include <cstdio>
+#include <mutex>
 #include <optional>
 #include <random>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -863,6 +866,55 @@ Action ActionSource::next(GameDriver& game) {
     return gameMove(shown, toMove, roll < 97 ? Kind::DragAcrossItem : Kind::Interrupt);
 }
 
+// ------------------------------------------------------------- watchdog
+
+void Print(const std::string& text) {
+    std::fputs(text.c_str(), stderr);
+    std::fflush(stderr);
+}
+
+// A run that hangs would end only at the test's timeout, which tells
+// nothing of where. Told of each step begun, the watchdog names the one
+// that has not ended in five minutes, far beyond any step's due, and
+// stops the run.
+class Watchdog {
+public:
+    Watchdog() : thread_([this] { watch(); }) {}
+    ~Watchdog() {
+        {
+            const std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        woken_.notify_one();
+        thread_.join();
+    }
+
+    void begin(std::string step) {
+        const std::lock_guard lock(mutex_);
+        step_ = std::move(step);
+        since_ = Clock::now();
+    }
+
+private:
+    void watch() {
+        std::unique_lock lock(mutex_);
+        while (!woken_.wait_for(lock, std::chrono::seconds(5), [this] { return done_; })) {
+            if (Clock::now() - since_ < std::chrono::minutes(5)) continue;
+            Print("monkey: stuck for five minutes at " + step_ + "\n");
+            std::abort();
+        }
+    }
+
+    std::mutex mutex_;
+    std::condition_variable woken_;
+    bool done_ = false;
+    std::string step_ = "the start";
+    Clock::time_point since_ = Clock::now();
+    std::thread thread_;  // last, so that it starts once the rest is made
+};
+
+Watchdog watchdog;
+
 // ------------------------------------------------------------- shrinking
 
 // No fault when `deadline` comes first.
@@ -870,6 +922,7 @@ Verdict Replay(const std::vector<Action>& actions, Clock::time_point deadline = 
     Monkey monkey;
     for (const Action& action : actions) {
         if (Clock::now() >= deadline) return {};
+        watchdog.begin("replaying " + Describe(action));
         if (Verdict fault = monkey.perform(action)) return fault;
     }
     return {};
@@ -974,10 +1027,6 @@ std::string ShortestRun(const std::vector<Action>& played, const Fault& fault, C
     return out.str();
 }
 
-void Print(const std::string& text) {
-    std::fputs(text.c_str(), stderr);
-    std::fflush(stderr);
-}
 
 // ------------------------------------------------------------------ plan
 
@@ -1039,7 +1088,10 @@ std::optional<FailedSeed> PlaySeed(std::uint32_t seed, const Plan& plan, Clock::
     played.reserve(std::size_t(plan.actionsPerSeed));
     for (long i = 0; i < plan.actionsPerSeed && Clock::now() < deadline; ++i) {
         played.push_back(source.next(monkey.game()));
-        if (plan.trace) std::fprintf(stderr, "seed %u #%ld: %s\n", seed, i + 1, Describe(played.back()).c_str());
+        const std::string step = "seed " + std::to_string(seed) + " #" + std::to_string(i + 1) + ": " +
+                                 Describe(played.back());
+        watchdog.begin(step);
+        if (plan.trace) Print(step + "\n");
         if (const Verdict fault = monkey.perform(played.back())) {
             Print(FailedRun(seed, played, *fault, std::chrono::duration<double>(Clock::now() - start).count()));
             return FailedSeed{std::move(played), *fault};
@@ -1053,6 +1105,8 @@ std::optional<FailedSeed> PlaySeed(std::uint32_t seed, const Plan& plan, Clock::
     if (long(played.size()) * 4 < plan.actionsPerSeed)
         std::printf("seed %u: time ran out after %zu of its %ld actions; a busy machine, or a slow build\n", seed,
                     played.size(), plan.actionsPerSeed);
+    std::fflush(stdout);
+    watchdog.begin("seed " + std::to_string(seed) + ": the program's end");
     EndProgram(monkey, seed);
     return std::nullopt;
 }
