@@ -426,6 +426,10 @@ Monkey::Monkey() {
 
 // Paint now and then, as an idle event loop would.
 constexpr long PaintEvery = 64;
+// With no rule for a draw, a game the computer plays alone may go round
+// for ever, each side guarding the diamond the other needs; the monkey
+// takes a hand after this many of its moves, as a watcher would.
+constexpr long AloneMovesWatched = 300;
 
 Verdict Monkey::perform(const Action& action) {
     try {
@@ -446,6 +450,7 @@ Verdict Monkey::settle() {
     QTimer waker;
     waker.start(100);
     Clock::time_point stuckAfter = After(60);
+    long aloneMoves = 0;
     QCoreApplication::sendPostedEvents();  // the computer takes the game in
     for (;;) {
         const Snapshot before = SnapshotOf(game_);
@@ -470,6 +475,10 @@ Verdict Monkey::settle() {
         if (moveLanded_) {
             stuckAfter = After(60);
             if (Verdict fault = judgeComputerMove(before)) return fault;
+            if (computer_.playsBoth() && ++aloneMoves == AloneMovesWatched) {
+                bool chosen = false;
+                if (Verdict fault = choose(Item::TwoPlayers, chosen)) return fault;
+            }
         } else if (game_.views().shown() == before.shown) {
             // A thought or a hint changes nothing; only a move or the
             // player's view coming up does.
