@@ -386,16 +386,21 @@ void BM_BrowseMove(benchmark::State& state) {
 }
 BENCHMARK(BM_BrowseMove)->Iterations(Samples())->UseManualTime()->Unit(benchmark::kMicrosecond);
 
+// Puts a game of 200 moves on the board; false, and the benchmark
+// skipped, when it was not opened.
+bool OpenLongGame(Game& game, benchmark::State& state) {
+    if (game.keeper().files().openText(QByteArray::fromStdString(WriteGame(LongGame(200))), "game")) return true;
+    state.SkipWithError("the game was not opened");
+    return false;
+}
+
 // What keeping a game costs a move: on the windows' thread, writing the
 // game as text and handing it over (`median_ms`); on the autosave's own
 // thread, replacing the file whole (`write_median_ms`), a game of 100
 // moves long.
 void BM_Autosave(benchmark::State& state) {
     Game game;
-    if (!game.keeper().files().openText(QByteArray::fromStdString(WriteGame(LongGame(200))), "game")) {
-        state.SkipWithError("the game was not opened");
-        return;
-    }
+    if (!OpenLongGame(game, state)) return;
     Autosave& autosave = game.keeper().autosave();
     autosave.flush();
     Stopwatch watch;
@@ -419,10 +424,7 @@ BENCHMARK(BM_Autosave)->Iterations(500)->UseManualTime()->Unit(benchmark::kMicro
 // for the burst's 100 games to be kept.
 void BM_AutosaveBurst(benchmark::State& state) {
     Game game;
-    if (!game.keeper().files().openText(QByteArray::fromStdString(WriteGame(LongGame(200))), "game")) {
-        state.SkipWithError("the game was not opened");
-        return;
-    }
+    if (!OpenLongGame(game, state)) return;
     Autosave& autosave = game.keeper().autosave();
     Stopwatch watch;
     for (auto _ : state) {
